@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds every configuration and runs every test. Installs what it needs first.
+#   native     Linux g++, AddressSanitizer + UndefinedBehaviorSanitizer
+#   tsan       Linux g++, ThreadSanitizer, the concurrency tests
+#   release    Linux g++ optimised: benchmarks (a short run) and the render tool
+#   windows    MinGW-w64 cross build, tests under Wine (with a virtual display)
+#   fuzz       clang libFuzzer targets, each run for a bounded time
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+
+bash tools/setup.sh
+
+step() { echo; echo "=== $* ==="; }
+
+step "native build (ASan + UBSan)"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVO_SANITIZE=ON >/dev/null
+ninja -C build/native
+step "native tests"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/native -j "$jobs" --output-on-failure
+
+step "ThreadSanitizer build and tests"
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVO_TSAN=ON >/dev/null
+ninja -C build/tsan vo_tsan_tests
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan -L tsan -j "$jobs" --output-on-failure
+
+step "release build (benchmarks, tools)"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVO_BENCHMARKS=ON -DVO_BUILD_TESTS=OFF >/dev/null
+ninja -C build/release
+for b in build/release/tools/bench/*_bench; do
+  [ -x "$b" ] && "$b" --benchmark_min_time=0.01 >/dev/null && echo "ran $(basename "$b")"
+done
+
+step "Windows build"
+cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+ninja -C build/windows
+step "Windows tests under Wine"
+source tools/wine-env.sh
+ctest --test-dir build/windows -j 4 --output-on-failure
+
+if [ -f tools/fuzz/CMakeLists.txt ]; then
+  step "fuzzing"
+  CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVO_FUZZ=ON -DVO_BUILD_TESTS=OFF >/dev/null
+  ninja -C build/fuzz
+  for f in build/fuzz/tools/fuzz/*_fuzz; do
+    [ -x "$f" ] || continue
+    corpus=$(mktemp -d)
+    seeds="tools/fuzz/corpus/$(basename "$f")"
+    [ -d "$seeds" ] && cp "$seeds"/* "$corpus"/ 2>/dev/null || true
+    "$f" -max_total_time="${VO_FUZZ_SECONDS:-60}" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
+    rm -rf "$corpus"
+  done
+fi
+echo
+echo "all configurations built and tested"

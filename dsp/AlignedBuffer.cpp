@@ -1,0 +1,35 @@
+#include "AlignedBuffer.h"
+
+#include <new>
+
+namespace Dsp
+{
+
+namespace
+{
+constexpr std::align_val_t kAlignment{16};
+}
+
+AlignedBuffer::~AlignedBuffer()
+{
+  if (mData)
+    ::operator delete[](mData, kAlignment);
+}
+
+bool AlignedBuffer::Reserve(size_t count)
+{
+  if (count <= mCapacity)
+    return true;
+  if (count > static_cast<size_t>(-1) / sizeof(double))
+    return false;
+  void* p = ::operator new[](count * sizeof(double), kAlignment, std::nothrow);
+  if (!p)
+    return false;
+  if (mData)
+    ::operator delete[](mData, kAlignment);
+  mData = static_cast<double*>(p);
+  mCapacity = count;
+  return true;
+}
+
+} // namespace Dsp

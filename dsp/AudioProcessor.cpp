@@ -1,0 +1,122 @@
+#include "AudioProcessor.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace
+{
+// The int32 product of rate and factor (wrapping as the 32-bit product does,
+// without the undefined behaviour of a signed overflow).
+int Int32Product(int a, int b)
+{
+  return static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(a) * b));
+}
+}
+
+void AudioProcessor::DesignAntiAliasFilters()
+{
+  const double cutoff = (mSampleRate * 0.5) / static_cast<double>(Int32Product(mSampleRate, mOversampling));
+  mUpsamplingFilter.Setup(cutoff, 9.0);
+  mDecimationFilter.Setup(cutoff, 9.0);
+}
+
+void AudioProcessor::SetOversampling(int factor)
+{
+  if (factor < 1)
+    factor = 1;
+  mOversampling = factor;
+  DesignAntiAliasFilters();
+  ConfigureForRate();
+}
+
+void AudioProcessor::SetMix(double mix)
+{
+  mMix = mix;
+}
+
+void AudioProcessor::ResetState()
+{
+  mUpsamplingFilter.ResetStages();
+  mDecimationFilter.ResetStages();
+  DesignAntiAliasFilters();
+}
+
+void AudioProcessor::SetSampleRate(int rate)
+{
+  mSampleRate = rate;
+}
+
+bool AudioProcessor::ReserveFrames(int maxFrames)
+{
+  if (maxFrames <= 0)
+    return true;
+  const size_t n = static_cast<size_t>(maxFrames);
+  if (mOversampling < 2)
+    return mDry.Reserve(2 * n);
+  const size_t raised = n * static_cast<size_t>(mOversampling);
+  return mRaised.Reserve(2 * raised) && mDry.Reserve(2 * raised);
+}
+
+void AudioProcessor::ProcessOversampled(double* frames, int nFrames)
+{
+  if (nFrames <= 0 || !frames)
+    return;
+  const size_t n = static_cast<size_t>(nFrames);
+  const int factor = mOversampling;
+
+  if (factor < 2)
+  {
+    if (!mDry.Reserve(2 * n))
+      return;
+    double* dry = mDry.Data();
+    std::memcpy(dry, frames, sizeof(double) * 2 * n);
+    ProcessFrames(frames, nFrames);
+    const double wet = mMix;
+    const double dryGain = 1.0 - mMix;
+    for (size_t i = 0; i < 2 * n; ++i)
+    {
+      frames[i] *= wet;
+      frames[i] += dry[i] * dryGain;
+    }
+    return;
+  }
+
+  const size_t f = static_cast<size_t>(factor);
+  const size_t raisedFrames = n * f;
+  if (raisedFrames / f != n || raisedFrames > 2147483647u) // ProcessFrames counts in int
+    return;
+  if (!mRaised.Reserve(2 * raisedFrames) || !mDry.Reserve(2 * raisedFrames))
+    return;
+  double* raised = mRaised.Data();
+  double* dry = mDry.Data();
+
+  // Zero-order hold: each frame f times in a row, no gain correction.
+  for (size_t i = 0; i < n; ++i)
+  {
+    const double l = frames[2 * i];
+    const double r = frames[2 * i + 1];
+    double* out = raised + 2 * i * f;
+    for (size_t j = 0; j < f; ++j)
+    {
+      out[2 * j] = l;
+      out[2 * j + 1] = r;
+    }
+  }
+  mUpsamplingFilter.ProcessInterleaved(raisedFrames, raised);
+  std::memcpy(dry, raised, sizeof(double) * 2 * raisedFrames);
+  ProcessFrames(raised, static_cast<int>(raisedFrames));
+  const double wet = mMix;
+  const double dryGain = 1.0 - mMix;
+  for (size_t i = 0; i < 2 * raisedFrames; ++i)
+  {
+    raised[i] *= wet;
+    raised[i] += dry[i] * dryGain;
+  }
+  mDecimationFilter.ProcessInterleaved(raisedFrames, raised);
+  // Decimation: the first frame of every group of f.
+  for (size_t i = 0; i < n; ++i)
+  {
+    frames[2 * i] = raised[2 * i * f];
+    frames[2 * i + 1] = raised[2 * i * f + 1];
+  }
+}

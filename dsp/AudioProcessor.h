@@ -1,0 +1,65 @@
+// The processor base with optional oversampling between two anti-alias
+// low-pass filters.
+#pragma once
+
+#include "AlignedBuffer.h"
+#include "Dsp.h"
+
+class AudioProcessor
+{
+public:
+  AudioProcessor(const AudioProcessor&) = delete;
+  AudioProcessor& operator=(const AudioProcessor&) = delete;
+
+  // Virtual operations in table order.
+
+  // A factor below 1 becomes 1; stores it; designs both anti-alias filters
+  // (cutoff 0.5 / factor of the raised rate, stop band 9 dB), upsampling
+  // filter first; then ConfigureForRate.
+  virtual void SetOversampling(int factor);
+  // Stores the mix.
+  virtual void SetMix(double mix);
+  // Both filters pass-through, then designed as SetOversampling does for the
+  // stored factor; ConfigureForRate is not called.
+  virtual void ResetState();
+  // Stores the rate.
+  virtual void SetSampleRate(int rate);
+  // The derived class's processing of nFrames interleaved stereo frames.
+  virtual void ProcessFrames(double* frames, int nFrames) = 0;
+  // The derived class's reaction to a new raised rate.
+  virtual void ConfigureForRate() = 0;
+
+  // Processes nFrames interleaved stereo frames in place, at the oversampling
+  // factor. A block of 0 or fewer frames does nothing. The per-block buffers
+  // live on between blocks and only grow: after the first block of a given
+  // size (at a given factor) nothing is allocated. When a buffer cannot be
+  // allocated the block is left unchanged.
+  void ProcessOversampled(double* frames, int nFrames);
+
+  // Grows the per-block buffers for blocks of up to
+  // maxFrames at the stored factor now, so that even the first such block
+  // allocates nothing. Answers false when the allocation fails.
+  bool ReserveFrames(int maxFrames);
+
+  int GetSampleRate() const { return mSampleRate; }
+  int GetOversampling() const { return mOversampling; }
+  double GetMix() const { return mMix; }
+  Dsp::ChebyIILowPass<6, 2>& GetUpsamplingFilter() { return mUpsamplingFilter; }
+  Dsp::ChebyIILowPass<6, 2>& GetDecimationFilter() { return mDecimationFilter; }
+
+protected:
+  AudioProcessor() = default;
+  ~AudioProcessor() = default;
+
+  int mSampleRate = 44100;
+  int mOversampling = 1;
+  double mMix = 1.0;
+  Dsp::ChebyIILowPass<6, 2> mUpsamplingFilter;
+  Dsp::ChebyIILowPass<6, 2> mDecimationFilter;
+
+private:
+  void DesignAntiAliasFilters();
+
+  Dsp::AlignedBuffer mRaised; // the held-up frames (factor 2 or more)
+  Dsp::AlignedBuffer mDry;    // the unprocessed copy
+};

@@ -1,0 +1,75 @@
+#include "Oscillator.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+namespace
+{
+// Rounds half away from zero into an int32; a value that does not fit (or is
+// not a number) gives INT32_MIN, as the processor's own conversion does.
+int RoundToInt32(double v)
+{
+  const double r = std::round(v);
+  if (!(r >= -2147483648.0 && r <= 2147483647.0))
+    return -2147483647 - 1;
+  return static_cast<int>(r);
+}
+}
+
+void Oscillator::SetSampleRate(int rate)
+{
+  mSampleRate = rate;
+}
+
+void Oscillator::SetFrequency(double hz)
+{
+  mFrequency = hz;
+  mPeriod = RoundToInt32(mSampleRate / hz);
+}
+
+double Oscillator::NextSample(int)
+{
+  return 0.0;
+}
+
+LFO::LFO()
+{
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+void LFO::SetSampleRate(int rate)
+{
+  mSmoother1.state = 0.0;
+  mSmoother2.state = 0.0;
+  mSampleRate = rate;
+  mSmoother1.rate = rate;
+  mSmoother2.rate = rate;
+  SetFrequency(mStoredFrequency);
+}
+
+void LFO::SetFrequency(double hz)
+{
+  mStoredFrequency = hz;
+  mFrequency = hz;
+  mPeriod = RoundToInt32(mSampleRate * (1.0 / hz));
+  const double t = (1.0 / hz) * 1000.0;
+  const double c1 = std::pow(0.01, 1.0 / (mSmoother1.rate * t * 0.001));
+  mSmoother1.rising = c1;
+  mSmoother1.falling = c1;
+  const double c2 = std::pow(0.01, 1.0 / (mSmoother2.rate * t * 0.001));
+  mSmoother2.rising = c2;
+  mSmoother2.falling = c2;
+}
+
+double LFO::NextSample(int phase)
+{
+  const double s = static_cast<double>(phase) > mPeriod * 0.5 ? -1.0 : 1.0;
+  const double c1 = s > mSmoother1.state ? mSmoother1.rising : mSmoother1.falling;
+  mSmoother1.state = (1.0 - c1) * s + mSmoother1.state * c1;
+  if (!mExtraSmoothing)
+    return mSmoother1.state;
+  const double c2 = mSmoother1.state > mSmoother2.state ? mSmoother2.rising : mSmoother2.falling;
+  mSmoother2.state = (1.0 - c2) * mSmoother1.state + mSmoother2.state * c2;
+  return mSmoother2.state * 0.15;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// A bitmap whose pixels belong to the platform, so that the platform's own
+// drawing (text, window painting) reaches them: on Windows a top-down DIB
+// section selected into a memory device context; in the native Linux build a
+// heap-backed stand-in with the same geometry and resize answers and no
+// drawing context. The row span is the width rounded up to a multiple of 4,
+// and the pixels stay where they are while a new size fits the allocation.
+// Used on the editor's thread.
+
+#include "lice_bitmap.h"
+
+#ifdef _WIN32
+struct HBITMAP__;
+#endif
+
+class LICE_SysBitmap : public LICE_IBitmap
+{
+public:
+  // May allocate (creates the context, then Resize).
+  explicit LICE_SysBitmap(int width = 0, int height = 0);
+  ~LICE_SysBitmap() override;
+  LICE_SysBitmap(const LICE_SysBitmap&) = delete;
+  LICE_SysBitmap& operator=(const LICE_SysBitmap&) = delete;
+
+  LICE_Pixel* Pixels() override { return m_pixels; }
+  int PixelWidth() override { return m_width; }
+  int PixelHeight() override { return m_height; }
+  int RowSpan() override { return m_allocWidth; }
+  // May allocate. Answers false for an unchanged size and also when the new
+  // width or height leaves nothing to allocate; a failed allocation leaves a
+  // 0 x 0 bitmap and answers true.
+  bool Resize(int width, int height) override;
+#ifdef _WIN32
+  LICE_DeviceContext DeviceContext() override { return m_dc; }
+#endif
+
+private:
+  void ReleaseStore();
+
+  int m_width = 0;
+  int m_height = 0;
+#ifdef _WIN32
+  HDC__* m_dc = nullptr;
+#endif
+  LICE_Pixel* m_pixels = nullptr;
+  int m_allocWidth = 0;  // multiple of 4; also the row span
+  int m_allocHeight = 0;
+#ifdef _WIN32
+  HBITMAP__* m_section = nullptr;
+  void* m_previousObject = nullptr;  // what selecting the section replaced
+#endif
+};

@@ -1,0 +1,1 @@
+// A resource-only DLL for the resource loading tests; it exports nothing.

@@ -1,0 +1,3 @@
+#include "ModuleInstance.h"
+
+void* gModuleInstance = nullptr;

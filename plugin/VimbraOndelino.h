@@ -1,0 +1,69 @@
+#pragma once
+// The VimbraOndelino plug-in: its identity, its twelve parameters, the chorus
+// engine they drive and the per-block audio callback. The class derives from
+// the format wrapper of the deliverable being built (PluginWrapper.h comes from
+// the wrapper's folder), and uses only the IPlugBase side of it.
+
+#include "PluginWrapper.h"
+#include "Ondelino.h"
+
+class VimbraOndelino : public PluginWrapper {
+ public:
+  enum Param {
+    kOversample = 0,
+    kInput,
+    kOutput,
+    kDryWet,
+    kModeI,
+    kModeII,
+    kModeIRate,
+    kModeIIRate,
+    kModeBothRate,
+    kWide,
+    kAnalogEmu,
+    kAnalogHiss,
+    kNumParams
+  };
+
+  // Creating thread (the host's, under the factory's lock); allocates.
+  VimbraOndelino();
+  // Releasing thread; frees everything the instance owns.
+  ~VimbraOndelino() override;
+
+  // Host or state-restore thread; takes the plug-in mutex; no allocation.
+  void ResetProcessing() override;
+  // Any thread that changes parameters; takes the plug-in mutex; no allocation.
+  void ParameterChanged(int paramIndex, int changeSource) override;
+  // Audio thread, inside the wrapper's hold of the plug-in mutex. Allocates
+  // only when a block is longer than any before it.
+  void ProcessDoubleBlock(double** inputs, double** outputs, int nFrames) override;
+
+  // Read access for tests and tools.
+  const Ondelino& Chorus() const { return mChorus; }
+  double InputMeterLevel() const { return mInMeterLevel; }
+  double OutputMeterLevel() const { return mOutMeterLevel; }
+  int MeterBlocksPerSecond() const { return mInMeterBlocksPerSecond; }
+
+ private:
+  void SetUpParameters();
+  void UpdateMeterCoefficients(int nFrames);
+  static void SmoothMeter(double peak, double rising, double falling, double* level);
+
+  Ondelino mChorus;
+  double mInMeterLevel = 0.0;
+  int mInMeterBlocksPerSecond = 0;
+  double mInMeterRising = 0.0;
+  double mInMeterFalling = 0.0;
+  double mOutMeterLevel = 0.0;
+  int mOutMeterBlocksPerSecond = 0;
+  double mOutMeterRising = 0.0;
+  double mOutMeterFalling = 0.0;
+  int mInMeterControl = -1;
+  int mOutMeterControl = -1;
+  int mLastBlockSize = 0;
+  // Interleaved stereo copy of the block; lives between blocks and only grows.
+  Dsp::AlignedBuffer mInterleaved;
+};
+
+// Creates one instance under a process-wide creation lock. Any thread.
+VimbraOndelino* CreatePluginInstance();

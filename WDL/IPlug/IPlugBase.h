@@ -181,6 +181,22 @@ class IPlugBase {
   // the plug-in has a bypass delay and a latency.
   void CopyInputsToOutputs(int frames);
 
+  // ---- Operations that only the VST3 wrapper uses ---------------------------
+
+  // Any thread; no lock. True when a channel configuration matches both
+  // counts (a negative count matches any).
+  bool LegalIO(int inputs, int outputs);
+  // Creating or control thread; allocates. Input labels exist for buses 0
+  // and 1 only; output labels for any bus from 0.
+  void SetInputBusLabel(int bus, const char* text);
+  void SetOutputBusLabel(int bus, const char* text);
+  // Any thread; the preset's name, or the empty text out of range.
+  const char* PresetNameAt(int index) const;
+  // Control or audio thread; takes the plug-in mutex through the state
+  // operations. Recalls an initialised preset, or stores the current state
+  // in an empty one under a "user preset" name. Allocates for an empty slot.
+  bool ActivatePreset(int index);
+
   // ---- Accessors: any thread; no lock, no allocation -----------------------
 
   Mutex& GetMutex() { return mMutex; }

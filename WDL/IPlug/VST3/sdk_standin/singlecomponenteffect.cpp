@@ -1,0 +1,202 @@
+#include "singlecomponenteffect.h"
+
+#include "pluginterfaces/vst/vstspeaker.h"
+
+namespace Steinberg {
+namespace Vst {
+
+SingleComponentEffect::SingleComponentEffect()
+    : audioInputs(kAudio, kInput),
+      audioOutputs(kAudio, kOutput),
+      eventInputs(kEvent, kInput),
+      eventOutputs(kEvent, kOutput) {
+  processSetup.processMode = kRealtime;
+  processSetup.symbolicSampleSize = kSample32;
+  processSetup.maxSamplesPerBlock = 1024;
+  processSetup.sampleRate = 44100.0;
+}
+
+SingleComponentEffect::~SingleComponentEffect() = default;
+
+AudioBus* SingleComponentEffect::addAudioInput(const TChar* name, SpeakerArrangement arr,
+                                               BusType busType, int32 flags) {
+  auto* bus = new AudioBus(name, busType, flags, arr);
+  audioInputs.push_back(IPtr<Bus>(bus, false));
+  return bus;
+}
+
+AudioBus* SingleComponentEffect::addAudioOutput(const TChar* name, SpeakerArrangement arr,
+                                                BusType busType, int32 flags) {
+  auto* bus = new AudioBus(name, busType, flags, arr);
+  audioOutputs.push_back(IPtr<Bus>(bus, false));
+  return bus;
+}
+
+EventBus* SingleComponentEffect::addEventInput(const TChar* name, int32 channels, BusType busType,
+                                               int32 flags) {
+  auto* bus = new EventBus(name, busType, flags, channels);
+  eventInputs.push_back(IPtr<Bus>(bus, false));
+  return bus;
+}
+
+EventBus* SingleComponentEffect::addEventOutput(const TChar* name, int32 channels, BusType busType,
+                                                int32 flags) {
+  auto* bus = new EventBus(name, busType, flags, channels);
+  eventOutputs.push_back(IPtr<Bus>(bus, false));
+  return bus;
+}
+
+tresult SingleComponentEffect::removeAudioBusses() {
+  audioInputs.clear();
+  audioOutputs.clear();
+  return kResultOk;
+}
+
+tresult SingleComponentEffect::removeEventBusses() {
+  eventInputs.clear();
+  eventOutputs.clear();
+  return kResultOk;
+}
+
+tresult SingleComponentEffect::removeAllBusses() {
+  removeAudioBusses();
+  removeEventBusses();
+  return kResultOk;
+}
+
+namespace {
+Bus* BusAt(BusList& list, int32 index) {
+  if (index < 0 || index >= static_cast<int32>(list.size())) return nullptr;
+  return list[static_cast<size_t>(index)];
+}
+}  // namespace
+
+AudioBus* SingleComponentEffect::getAudioInput(int32 index) {
+  return FCast<AudioBus>(BusAt(audioInputs, index));
+}
+
+AudioBus* SingleComponentEffect::getAudioOutput(int32 index) {
+  return FCast<AudioBus>(BusAt(audioOutputs, index));
+}
+
+EventBus* SingleComponentEffect::getEventInput(int32 index) {
+  return FCast<EventBus>(BusAt(eventInputs, index));
+}
+
+EventBus* SingleComponentEffect::getEventOutput(int32 index) {
+  return FCast<EventBus>(BusAt(eventOutputs, index));
+}
+
+BusList* SingleComponentEffect::getBusList(MediaType type, BusDirection dir) {
+  if (type == kAudio) return dir == kInput ? &audioInputs : &audioOutputs;
+  if (type == kEvent) return dir == kInput ? &eventInputs : &eventOutputs;
+  return nullptr;
+}
+
+tresult PLUGIN_API SingleComponentEffect::initialize(FUnknown* context) {
+  return EditController::initialize(context);
+}
+
+tresult PLUGIN_API SingleComponentEffect::terminate() {
+  removeAllBusses();
+  return EditController::terminate();
+}
+
+// Processor and controller are this one object: there is no separate
+// controller class for the host to create.
+tresult PLUGIN_API SingleComponentEffect::getControllerClassId(TUID /*classId*/) {
+  return kNotImplemented;
+}
+
+tresult PLUGIN_API SingleComponentEffect::setIoMode(IoMode /*mode*/) { return kNotImplemented; }
+
+int32 PLUGIN_API SingleComponentEffect::getBusCount(MediaType type, BusDirection dir) {
+  BusList* list = getBusList(type, dir);
+  return list ? static_cast<int32>(list->size()) : 0;
+}
+
+tresult PLUGIN_API SingleComponentEffect::getBusInfo(MediaType type, BusDirection dir, int32 index,
+                                                     BusInfo& info) {
+  BusList* list = getBusList(type, dir);
+  Bus* bus = list ? BusAt(*list, index) : nullptr;
+  if (!bus) return kInvalidArgument;
+  info.mediaType = type;
+  info.direction = dir;
+  return bus->getInfo(info) ? kResultTrue : kResultFalse;
+}
+
+tresult PLUGIN_API SingleComponentEffect::getRoutingInfo(RoutingInfo& /*inInfo*/,
+                                                         RoutingInfo& /*outInfo*/) {
+  return kNotImplemented;
+}
+
+tresult PLUGIN_API SingleComponentEffect::activateBus(MediaType type, BusDirection dir,
+                                                      int32 index, TBool state) {
+  BusList* list = getBusList(type, dir);
+  Bus* bus = list ? BusAt(*list, index) : nullptr;
+  if (!bus) return kInvalidArgument;
+  bus->setActive(state);
+  return kResultTrue;
+}
+
+tresult PLUGIN_API SingleComponentEffect::setActive(TBool /*state*/) { return kResultOk; }
+
+tresult PLUGIN_API SingleComponentEffect::setState(IBStream* /*state*/) { return kNotImplemented; }
+
+tresult PLUGIN_API SingleComponentEffect::getState(IBStream* /*state*/) { return kNotImplemented; }
+
+// Default negotiation: accept the request when it names every audio bus we
+// have, and take the arrangements over.
+tresult PLUGIN_API SingleComponentEffect::setBusArrangements(SpeakerArrangement* inputs,
+                                                             int32 numIns,
+                                                             SpeakerArrangement* outputs,
+                                                             int32 numOuts) {
+  if (numIns < 0 || numOuts < 0) return kInvalidArgument;
+  if (numIns != static_cast<int32>(audioInputs.size()) ||
+      numOuts != static_cast<int32>(audioOutputs.size()))
+    return kResultFalse;
+  if ((numIns > 0 && !inputs) || (numOuts > 0 && !outputs)) return kInvalidArgument;
+  for (int32 i = 0; i < numIns; ++i) {
+    if (AudioBus* bus = getAudioInput(i)) bus->setArrangement(inputs[i]);
+  }
+  for (int32 i = 0; i < numOuts; ++i) {
+    if (AudioBus* bus = getAudioOutput(i)) bus->setArrangement(outputs[i]);
+  }
+  return kResultTrue;
+}
+
+tresult PLUGIN_API SingleComponentEffect::getBusArrangement(BusDirection dir, int32 index,
+                                                            SpeakerArrangement& arr) {
+  AudioBus* bus = dir == kInput ? getAudioInput(index) : getAudioOutput(index);
+  if (!bus) return kInvalidArgument;
+  arr = bus->getArrangement();
+  return kResultTrue;
+}
+
+tresult PLUGIN_API SingleComponentEffect::canProcessSampleSize(int32 symbolicSampleSize) {
+  return symbolicSampleSize == kSample32 ? kResultTrue : kResultFalse;
+}
+
+uint32 PLUGIN_API SingleComponentEffect::getLatencySamples() { return 0; }
+
+tresult PLUGIN_API SingleComponentEffect::setupProcessing(ProcessSetup& setup) {
+  processSetup = setup;
+  return kResultOk;
+}
+
+tresult PLUGIN_API SingleComponentEffect::setProcessing(TBool /*state*/) { return kResultOk; }
+
+tresult PLUGIN_API SingleComponentEffect::process(ProcessData& /*data*/) {
+  return kNotImplemented;
+}
+
+uint32 PLUGIN_API SingleComponentEffect::getTailSamples() { return kNoTail; }
+
+tresult PLUGIN_API SingleComponentEffect::queryInterface(const TUID iid, void** obj) {
+  QUERY_INTERFACE(iid, obj, IComponent::iid, IComponent)
+  QUERY_INTERFACE(iid, obj, IAudioProcessor::iid, IAudioProcessor)
+  return EditController::queryInterface(iid, obj);
+}
+
+}  // namespace Vst
+}  // namespace Steinberg

@@ -1,0 +1,201 @@
+#include "HostRender.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+#include "HostObjects.h"
+#include "HostedPlugin.h"
+#include "TestSignal.h"
+#include "WavFile.h"
+#include "pluginterfaces/vst/ivstprocesscontext.h"
+#include "pluginterfaces/vst/vstspeaker.h"
+
+using namespace Steinberg;
+
+namespace vo {
+namespace vst3host {
+namespace {
+
+// Two channels of host buffers in one sample format.
+template <class Sample>
+struct StereoBuffers {
+  explicit StereoBuffers(int frames)
+      : left(static_cast<size_t>(frames)), right(static_cast<size_t>(frames)) {
+    channels[0] = left.data();
+    channels[1] = right.data();
+  }
+  std::vector<Sample> left, right;
+  Sample* channels[2];
+};
+
+template <class Sample>
+void SetBusBuffers(Vst::AudioBusBuffers& bus, StereoBuffers<Sample>& buffers);
+
+template <>
+void SetBusBuffers(Vst::AudioBusBuffers& bus, StereoBuffers<float>& buffers) {
+  bus.numChannels = 2;
+  bus.channelBuffers32 = buffers.channels;
+}
+
+template <>
+void SetBusBuffers(Vst::AudioBusBuffers& bus, StereoBuffers<double>& buffers) {
+  bus.numChannels = 2;
+  bus.channelBuffers64 = buffers.channels;
+}
+
+// The signal as exactly two channels.
+AudioData Stereo(AudioData audio) {
+  if (audio.channels == 1) audio.samples.push_back(audio.samples[0]);
+  audio.samples.resize(2);
+  audio.channels = 2;
+  return audio;
+}
+
+template <class Sample>
+double Process(HostedPlugin& plug, HostParameterChanges& changes, const AudioData& in,
+               AudioData& out, int blockFrames) {
+  StereoBuffers<Sample> input(blockFrames), output(blockFrames);
+  Vst::AudioBusBuffers inBus, outBus;
+  SetBusBuffers(inBus, input);
+  SetBusBuffers(outBus, output);
+  Vst::ProcessContext context{};
+  context.state = Vst::ProcessContext::kPlaying | Vst::ProcessContext::kTempoValid |
+                  Vst::ProcessContext::kTimeSigValid;
+  context.sampleRate = in.sampleRate;
+  context.tempo = 120.0;
+  context.timeSigNumerator = 4;
+  context.timeSigDenominator = 4;
+
+  double seconds = 0.0;
+  const int total = in.Frames();
+  for (int start = 0; start < total; start += blockFrames) {
+    const int n = std::min(blockFrames, total - start);
+    for (int i = 0; i < n; ++i) {
+      input.left[static_cast<size_t>(i)] = static_cast<Sample>(in.samples[0][static_cast<size_t>(start + i)]);
+      input.right[static_cast<size_t>(i)] = static_cast<Sample>(in.samples[1][static_cast<size_t>(start + i)]);
+    }
+    Vst::ProcessData data;
+    data.processMode = Vst::kRealtime;
+    data.symbolicSampleSize = sizeof(Sample) == 8 ? Vst::kSample64 : Vst::kSample32;
+    data.numSamples = n;
+    data.numInputs = 1;
+    data.numOutputs = 1;
+    data.inputs = &inBus;
+    data.outputs = &outBus;
+    data.inputParameterChanges = &changes;
+    data.processContext = &context;
+    context.projectTimeSamples = start;
+
+    const auto begin = std::chrono::steady_clock::now();
+    plug.Processor()->process(data);
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    changes.Clear();  // the settings go with the first block only
+
+    for (int i = 0; i < n; ++i) {
+      out.samples[0][static_cast<size_t>(start + i)] = output.left[static_cast<size_t>(i)];
+      out.samples[1][static_cast<size_t>(start + i)] = output.right[static_cast<size_t>(i)];
+    }
+  }
+  return seconds;
+}
+
+int Compare(const AudioData& out, const std::string& path, double tolerance) {
+  AudioData reference;
+  std::string error;
+  if (!ReadWavFile(path, &reference, &error)) {
+    std::printf("cannot read %s: %s\n", path.c_str(), error.c_str());
+    return 1;
+  }
+  if (reference.Frames() != out.Frames() || reference.channels != out.channels) {
+    std::printf("reference has %d frames x %d channels, output %d x %d\n", reference.Frames(),
+                reference.channels, out.Frames(), out.channels);
+    return 1;
+  }
+  double worst = 0.0;
+  for (int c = 0; c < out.channels; ++c) {
+    for (int i = 0; i < out.Frames(); ++i) {
+      const double d = std::fabs(out.samples[static_cast<size_t>(c)][static_cast<size_t>(i)] -
+                                 reference.samples[static_cast<size_t>(c)][static_cast<size_t>(i)]);
+      worst = std::isnan(d) ? INFINITY : std::max(worst, d);
+    }
+  }
+  std::printf("largest difference from %s: %.3g (tolerance %.3g)\n", path.c_str(), worst, tolerance);
+  return worst <= tolerance ? 0 : 1;
+}
+
+}  // namespace
+
+int RunRender(const PluginModule& module, const RenderOptions& options) {
+  if (!module.Ok()) {
+    std::printf("module unusable: %s\n", module.Error().c_str());
+    return 1;
+  }
+  AudioData in;
+  std::string error;
+  if (options.input.empty()) {
+    in = MakeTestSignal(options.sampleRate);
+  } else if (!ReadWavFile(options.input, &in, &error)) {
+    std::printf("cannot read %s: %s\n", options.input.c_str(), error.c_str());
+    return 1;
+  }
+  in = Stereo(in);
+
+  module.InitDll()();
+  IPluginFactory* factory = module.GetFactory()();
+  HostApplication host("VST3 Test Host");
+  AudioData out = in;
+  double seconds = 0.0;
+  int result = 0;
+  {
+    HostedPlugin plug(factory);
+    if (!plug.Ok() || !plug.Initialize(&host)) {
+      std::printf("the plug-in could not be created and initialised\n");
+      result = 1;
+    } else {
+      HostParameterChanges changes;
+      for (const auto& setting : options.settings) {
+        const long long id = plug.FindParameter(setting.first);
+        if (id < 0) {
+          std::printf("no parameter named \"%s\"\n", setting.first.c_str());
+          result = 1;
+          continue;
+        }
+        const auto paramId = static_cast<Vst::ParamID>(id);
+        changes.Add(paramId, plug.Controller()->plainParamToNormalized(paramId, setting.second));
+      }
+      plug.ActivateDefaultBuses();
+      Vst::SpeakerArrangement stereoIn = Vst::SpeakerArr::kStereo, stereoOut = Vst::SpeakerArr::kStereo;
+      Vst::ProcessSetup setup{Vst::kRealtime, options.doubles ? Vst::kSample64 : Vst::kSample32,
+                              options.blockFrames, static_cast<double>(in.sampleRate)};
+      if (plug.Processor()->setBusArrangements(&stereoIn, 1, &stereoOut, 1) != kResultOk ||
+          plug.Processor()->setupProcessing(setup) != kResultOk) {
+        std::printf("the plug-in refused stereo processing set-up\n");
+        result = 1;
+      } else if (result == 0) {
+        plug.Component()->setActive(true);
+        plug.Processor()->setProcessing(true);
+        seconds = options.doubles ? Process<double>(plug, changes, in, out, options.blockFrames)
+                                  : Process<float>(plug, changes, in, out, options.blockFrames);
+        plug.Processor()->setProcessing(false);
+        plug.Component()->setActive(false);
+      }
+    }
+  }
+  if (factory) factory->release();
+  module.ExitDll()();
+  if (result != 0) return result;
+
+  if (!options.output.empty() && !WriteWavFile(options.output, out, &error)) {
+    std::printf("cannot write %s: %s\n", options.output.c_str(), error.c_str());
+    return 1;
+  }
+  const double audioSeconds = in.Frames() / static_cast<double>(in.sampleRate);
+  std::printf("rendered %.2f s in %d-bit processing, real-time factor %.1f\n", audioSeconds,
+              options.doubles ? 64 : 32, seconds > 0.0 ? audioSeconds / seconds : 0.0);
+  return options.compare.empty() ? 0 : Compare(out, options.compare, options.tolerance);
+}
+
+}  // namespace vst3host
+}  // namespace vo

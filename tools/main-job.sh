@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# The main job: build the plug-in and render the built-in test signal
-# through it as a host would, once per chorus mode, into build/render/*.wav.
+# The main job: build the deliverables and render the built-in test signal
+# through the plug-in as a host would, into build/render/*.wav:
+#   - natively, through the plug-in on a host-less wrapper, once per mode;
+#   - through the Windows VST3 deliverable, loaded by the VST3 test host
+#     under Wine, with parameters sent through the host's parameter queues,
+#     in 32-bit and 64-bit processing, each compared with the native render.
 # Prints the real-time factor of each render.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,8 +13,12 @@ cd "$root"
 bash tools/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVO_BENCHMARKS=ON -DVO_BUILD_TESTS=OFF >/dev/null
 ninja -C build/release vo_render >/dev/null
+cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+ninja -C build/windows VimbraOndelino_vst3 vst3_test_host >/dev/null
 mkdir -p build/render
 
+echo "== native renders"
 render() {
   local name=$1; shift
   # The framework reports each attached input channel on standard output;
@@ -21,3 +29,15 @@ render mode1 --set "Mode I=1" --set "Mode II=0"
 render mode2 --set "Mode I=0" --set "Mode II=1"
 render mode12 --set "Mode I=1" --set "Mode II=1"
 render mode1-oversampled --set "Mode I=1" --set "Mode II=0" --set "Oversample=1"
+
+echo "== through VimbraOndelino.vst3 under Wine"
+source tools/wine-env.sh
+settings=(--set "Mode I=0" --set "Mode II=1" --set "Dry/Wet=70" --set "Analog Hiss=0")
+render reference-mode2 "${settings[@]}"
+host=build/windows/tools/vst3_test_host/vst3_test_host.exe
+module=build/windows/WDL/IPlug/VST3/VimbraOndelino.vst3
+wine "$host" render "$module" --out build/render/vst3-mode2-32bit.wav "${settings[@]}" \
+  --compare build/render/reference-mode2.wav 2>&1 | grep -v 'attaching channel' || true
+wine "$host" render "$module" --out build/render/vst3-mode2-64bit.wav "${settings[@]}" --double \
+  --compare build/render/reference-mode2.wav 2>&1 | grep -v 'attaching channel' || true
+echo "renders written to build/render/"

@@ -1,0 +1,14 @@
+# Typed host parameters, their tapers and displays, the parameter table,
+# packet queue and owner mutex, and the effect-parameters base (included
+# from CMakeLists.txt).
+vo_add_test(NAME aax_parameters_tests
+  SOURCES
+    EffectParametersTest.cpp
+    OwnerMutexTest.cpp
+    ParameterTableAndPacketQueueTest.cpp
+    TapersAndDisplaysTest.cpp
+    TypedParameterTest.cpp
+  LIBS aax_library aax_fake_host GTest::gmock
+  LABELS aax tsan)
+target_include_directories(aax_parameters_tests PRIVATE
+  ${CMAKE_SOURCE_DIR}/tools/aax_test_host/modules)

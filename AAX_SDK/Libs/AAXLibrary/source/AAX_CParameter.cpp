@@ -286,6 +286,66 @@ bool AAX_CParameter<T>::Assign(U value) {
   }
 }
 
+template <typename T>
+bool AAX_CParameter<T>::BoolToNormalized(bool value, double* out) const {
+  return ToNormalized(value, out);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::IntToNormalized(int32_t value, double* out) const {
+  return ToNormalized(value, out);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::FloatToNormalized(float value, double* out) const {
+  return ToNormalized(value, out);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::DoubleToNormalized(double value, double* out) const {
+  return ToNormalized(value, out);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::NormalizedToBool(double normalized, bool* out) const {
+  return FromNormalized(normalized, out);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::NormalizedToInt(double normalized, int32_t* out) const {
+  return FromNormalized(normalized, out);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::NormalizedToFloat(double normalized, float* out) const {
+  return FromNormalized(normalized, out);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::NormalizedToDouble(double normalized, double* out) const {
+  return FromNormalized(normalized, out);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::AssignBool(bool value) {
+  return Assign(value);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::AssignInt(int32_t value) {
+  return Assign(value);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::AssignFloat(float value) {
+  return Assign(value);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::AssignDouble(double value) {
+  return Assign(value);
+}
+
 template class AAX_CParameter<bool>;
 template class AAX_CParameter<int32_t>;
 template class AAX_CParameter<double>;

@@ -60,25 +60,17 @@ public:
   void AssignStep(int32_t step) override;
   bool FormatCurrentOfLength(int32_t maxLength, AAX_CString* out) const override;
   bool FormatCurrent(AAX_CString* out) const override;
-  bool BoolToNormalized(bool value, double* out) const override { return ToNormalized(value, out); }
-  bool IntToNormalized(int32_t value, double* out) const override { return ToNormalized(value, out); }
-  bool FloatToNormalized(float value, double* out) const override { return ToNormalized(value, out); }
-  bool DoubleToNormalized(double value, double* out) const override {
-    return ToNormalized(value, out);
-  }
+  // Defined with the class's explicit instantiations, so that the member
+  // templates they call are emitted there.
+  bool BoolToNormalized(bool value, double* out) const override;
+  bool IntToNormalized(int32_t value, double* out) const override;
+  bool FloatToNormalized(float value, double* out) const override;
+  bool DoubleToNormalized(double value, double* out) const override;
   bool TextToNormalized(const AAX_CString& text, double* out) const override;
-  bool NormalizedToBool(double normalized, bool* out) const override {
-    return FromNormalized(normalized, out);
-  }
-  bool NormalizedToInt(double normalized, int32_t* out) const override {
-    return FromNormalized(normalized, out);
-  }
-  bool NormalizedToFloat(double normalized, float* out) const override {
-    return FromNormalized(normalized, out);
-  }
-  bool NormalizedToDouble(double normalized, double* out) const override {
-    return FromNormalized(normalized, out);
-  }
+  bool NormalizedToBool(double normalized, bool* out) const override;
+  bool NormalizedToInt(double normalized, int32_t* out) const override;
+  bool NormalizedToFloat(double normalized, float* out) const override;
+  bool NormalizedToDouble(double normalized, double* out) const override;
   bool NormalizedToTextOfLength(double normalized, int32_t maxLength,
                                 AAX_CString* out) const override;
   bool NormalizedToText(double normalized, AAX_CString* out) const override;
@@ -88,10 +80,10 @@ public:
   bool ReadFloat(float* out) const override { return mValue.GetValueAsFloat(out); }
   bool ReadDouble(double* out) const override { return mValue.GetValueAsDouble(out); }
   bool CurrentValueText(AAX_IString* out) const override;
-  bool AssignBool(bool value) override { return Assign(value); }
-  bool AssignInt(int32_t value) override { return Assign(value); }
-  bool AssignFloat(float value) override { return Assign(value); }
-  bool AssignDouble(double value) override { return Assign(value); }
+  bool AssignBool(bool value) override;
+  bool AssignInt(int32_t value) override;
+  bool AssignFloat(float value) override;
+  bool AssignDouble(double value) override;
   bool AssignFromAAXString(const AAX_IString& text) override;
   void DefineKind(int32_t kind) override { mType = kind; }
   int32_t Kind() const override { return mType; }

@@ -16,7 +16,7 @@ constexpr double kDecibelToExponent = 0.1151292546497;
 VimbraOndelino::VimbraOndelino()
     : PluginWrapper(kNumParams, kPluginChannelIO, 1, kPluginName, "", kPluginMaker, kPluginVersion,
                     kPluginUniqueId, kPluginMakerId, 0, false, false) {
-  SetUpParameters();
+  DefineParameters();
   // The editor joins here once the editor framework is part of the build.
   AddPresetsFromCurrentState("-", 1);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -25,7 +25,7 @@ VimbraOndelino::VimbraOndelino()
 
 VimbraOndelino::~VimbraOndelino() = default;
 
-void VimbraOndelino::SetUpParameters() {
+void VimbraOndelino::DefineParameters() {
   // Created in this order (not index order): the parameter objects already
   // exist, only their set-up order differs.
   GetParam(kOversample)->SetUpBool("Oversample", false);

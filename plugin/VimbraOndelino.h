@@ -45,7 +45,9 @@ class VimbraOndelino : public PluginWrapper {
   int MeterBlocksPerSecond() const { return mInMeterBlocksPerSecond; }
 
  private:
-  void SetUpParameters();
+  // Not named SetUpParameters: the AAX wrapper's base has a host hook of
+  // that name.
+  void DefineParameters();
   void UpdateMeterCoefficients(int nFrames);
   static void SmoothMeter(double peak, double rising, double falling, double* level);
 

@@ -4,7 +4,10 @@
 #   - natively, through the plug-in on a host-less wrapper, once per mode;
 #   - through the Windows VST3 deliverable, loaded by the VST3 test host
 #     under Wine, with parameters sent through the host's parameter queues,
-#     in 32-bit and 64-bit processing, each compared with the native render.
+#     in 32-bit and 64-bit processing, each compared with the native render;
+#   - through the Windows AAX deliverable, loaded by the AAX test host under
+#     Wine, with parameters set through the host's parameter interface,
+#     compared with the native render.
 # Prints the real-time factor of each render.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,7 +18,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVO_BENCHMARKS=
 ninja -C build/release vo_render >/dev/null
 cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-ninja -C build/windows VimbraOndelino_vst3 vst3_test_host >/dev/null
+ninja -C build/windows VimbraOndelino_vst3 vst3_test_host VimbraOndelino_aax aax_plugin_host >/dev/null
 mkdir -p build/render
 
 echo "== native renders"
@@ -40,4 +43,9 @@ wine "$host" render "$module" --out build/render/vst3-mode2-32bit.wav "${setting
   --compare build/render/reference-mode2.wav 2>&1 | grep -v 'attaching channel' || true
 wine "$host" render "$module" --out build/render/vst3-mode2-64bit.wav "${settings[@]}" --double \
   --compare build/render/reference-mode2.wav 2>&1 | grep -v 'attaching channel' || true
+
+echo "== through VimbraOndelino.aaxplugin under Wine"
+wine build/windows/tools/aax_test_host/aax_plugin_host.exe render \
+  build/windows/WDL/IPlug/AAX/VimbraOndelino.aaxplugin --out build/render/aax-mode2.wav "${settings[@]}" \
+  --compare build/render/reference-mode2.wav 2>&1 | grep -v 'attach' || true
 echo "renders written to build/render/"

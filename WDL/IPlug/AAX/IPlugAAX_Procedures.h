@@ -1,7 +1,7 @@
 #pragma once
 // The three procedures the effect description registers with the host.
-// The AAX wrapper defines them (until it exists, IPlugAAX_ProcedureStandIns
-// does).
+// The deliverable defines them in IPlugAAX_Procedures.cpp; modules described
+// without the wrapper (the description's tests) use IPlugAAX_ProcedureStandIns.
 
 #include "AAX_Callbacks.h"
 

@@ -1,0 +1,27 @@
+#pragma once
+// The effect-parameters side of a plug-in in an AAX host: it puts the
+// instance's own address into the private data of every render context the
+// host prepares, so that the native process procedure finds the instance,
+// and it is the render call's target. IPlugAAX implements the render call.
+
+#include "AAX_CEffectParameters.h"
+#include "AAX_RenderContext.h"
+
+class AAX_CIPlugParameters : public AAX_CEffectParameters {
+public:
+  // Host's set-up thread; no allocation. Field 8 (the private data): the
+  // instance pointer goes into the block's first 8 bytes. A size other than
+  // 8 is reported to the host; a block smaller than the pointer is left
+  // untouched. Other fields are zero-filled as the base does. Always 0.
+  AAX_ResultCode InitPrivateData(int32_t fieldIndex, void* data, int32_t size) override;
+
+  // Host's audio thread: renders one context. Nothing here; no allocation,
+  // no lock.
+  virtual void ProcessAudioContext(AAX_RenderContext* context);
+};
+
+// The native process procedure's body: renders each context of [first, end)
+// whose private data names an instance, in array order; skips the others.
+// Host's audio thread; no allocation; each render takes its instance's
+// plug-in mutex.
+void ProcessRenderContexts(AAX_RenderContext* const* first, AAX_RenderContext* const* end);

@@ -1,0 +1,102 @@
+// The render call: one block of one instance, from the host's render
+// context to the plug-in's block processing and back.
+
+#include "IPlugAAX.h"
+
+#include "AAX_CParameter.h"
+#include "AAX_HostMIDINode.h"
+#include "AAX_IController.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+// The channel count of a stem format (its low 16 bits).
+int StemChannels(uint32_t stemFormat) { return static_cast<int>(stemFormat & 0xFFFFu); }
+}  // namespace
+
+void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
+  if (!context) return;
+  MutexLock lock(GetMutex());
+
+  // Before binding, and after unbinding, there is no bypass parameter.
+  bool bypass = false;
+  if (mBypass) mBypass->ReadBool(&bypass);
+
+  // A host that cannot answer leaves no channel connected.
+  uint32_t inStem = 0, outStem = 0;
+  if (AAX_IController* controller = Controller()) {
+    controller->QueryInputStem(&inStem);
+    controller->QueryOutputStem(&outStem);
+  }
+  const int nInStem = StemChannels(inStem);
+  const int nOutStem = StemChannels(outStem);
+
+  if (DoesMidi()) ReadMidi(context);
+  mTransport = context->transportNode ? context->transportNode->GetTransport() : nullptr;
+
+  const int frames = context->blockLength ? *context->blockLength : 0;
+  if (frames <= 0) return;  // nothing to render
+  if (frames > kMaxBlockFrames) {
+    SilenceOutputs(context->outputs, nOutStem, frames);
+    return;
+  }
+  if (frames != GetBlockFrames()) {
+    SetBlockFrames(frames);
+    ResetProcessing();
+  }
+  // Scratch buffers that could not grow to the block would be read and
+  // written past their end.
+  if (!ScratchHolds(frames)) {
+    SilenceOutputs(context->outputs, nOutStem, frames);
+    return;
+  }
+  ClearScratchBuffers();
+
+  SetInputConnections(0, NInChannels(), false);
+  SetInputConnections(0, nInStem, true);
+  std::printf("attach input buffers: 0 - %d\n", NInChannels());
+  AttachInputSamples(0, NInChannels(), context->inputs, frames);
+
+  SetOutputConnections(0, nOutStem, true);
+  SetOutputConnections(nOutStem, NOutChannels() - nOutStem, false);
+  AttachOutputSamples(0, NOutChannels(), context->outputs);
+
+  if (bypass) {
+    BypassBlock(frames);
+  } else {
+    RunBlock(frames);
+  }
+}
+
+void IPlugAAX::ReadMidi(AAX_RenderContext* context) {
+  AAX_IACFMIDINode* node = context->localMidiNode;
+  if (!node) return;
+  const AAX_MIDIStream* stream = node->GetNodeBuffer();
+  if (!stream || !stream->packets) return;
+  for (uint32_t i = 0; i < stream->packetCount; ++i) {
+    const AAX_MIDIPacket& packet = stream->packets[i];
+    IMidiShortMessage message;
+    message.mOffset = static_cast<int32_t>(packet.timestamp);
+    message.mStatus = packet.message[0];
+    message.mData1 = packet.message[1];
+    message.mData2 = packet.message[2];
+    HandleMidiMessage(&message);
+  }
+}
+
+bool IPlugAAX::ScratchHolds(int frames) const {
+  for (int i = 0; i < NInChannels(); ++i)
+    if (mInChannels.Get(i)->ScratchFrames() < frames) return false;
+  for (int i = 0; i < NOutChannels(); ++i)
+    if (mOutChannels.Get(i)->ScratchFrames() < frames) return false;
+  return true;
+}
+
+void IPlugAAX::SilenceOutputs(float* const* outputs, int stemChannels, int frames) {
+  if (!outputs) return;
+  const int channels = std::min(stemChannels, NOutChannels());
+  for (int i = 0; i < channels; ++i)
+    if (outputs[i]) std::memset(outputs[i], 0, sizeof(float) * static_cast<size_t>(frames));
+}

@@ -1,0 +1,51 @@
+# The simulated host with the plug-in module itself (included from
+# CMakeLists.txt): aax_plugin_host runs the host scenarios against the
+# module ("check") and renders signals through it ("render"). On Windows the
+# module is VimbraOndelino.aaxplugin, loaded under Wine; natively it is the
+# same module as a shared library, so the scenarios also run under the
+# sanitizers.
+
+if(TARGET VimbraOndelino_aax)
+  add_executable(aax_plugin_host
+    ${CMAKE_CURRENT_LIST_DIR}/PluginHostMain.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PluginRender.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PluginScenarios.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PluginSession.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EntryPoints.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/${module_loader})
+  target_link_libraries(aax_plugin_host PRIVATE
+    aax_fake_host vo_tool_common GTest::gmock GTest::gtest ${CMAKE_DL_LIBS})
+  vo_warnings(aax_plugin_host)
+  add_dependencies(aax_plugin_host VimbraOndelino_aax)
+
+  set(plugin_module $<TARGET_FILE:VimbraOndelino_aax>)
+  set(out ${CMAKE_CURRENT_BINARY_DIR})
+  add_test(NAME aax_plugin_host_check
+           COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1)
+  set_tests_properties(aax_plugin_host_check PROPERTIES LABELS aax TIMEOUT 600)
+
+  # The built-in signal, and a WAV file, rendered through the module with
+  # hiss off, each compared with the render tool's output for the same
+  # settings.
+  if(EXISTS ${CMAKE_SOURCE_DIR}/tools/render/CMakeLists.txt)
+    set(settings --set "Analog Hiss=0" --set "Mode II=1" --set "Dry/Wet=70" --set "Oversample=1")
+    add_test(NAME aax_plugin_reference COMMAND vo_render --out ${out}/aax_reference.wav ${settings})
+    add_test(NAME aax_plugin_reference_wav
+             COMMAND vo_render --in ${out}/aax_reference.wav --out ${out}/aax_reference_wav.wav
+                     --set "Analog Hiss=0")
+    set_tests_properties(aax_plugin_reference PROPERTIES FIXTURES_SETUP aax_reference)
+    set_tests_properties(aax_plugin_reference_wav PROPERTIES
+      FIXTURES_SETUP aax_reference_wav FIXTURES_REQUIRED aax_reference)
+    add_test(NAME aax_plugin_render
+             COMMAND aax_plugin_host render ${plugin_module} --out ${out}/aax_render.wav ${settings}
+                     --compare ${out}/aax_reference.wav --tolerance 1e-6)
+    add_test(NAME aax_plugin_render_wav
+             COMMAND aax_plugin_host render ${plugin_module} --in ${out}/aax_reference.wav
+                     --out ${out}/aax_render_wav.wav --set "Analog Hiss=0"
+                     --compare ${out}/aax_reference_wav.wav --tolerance 1e-6)
+    set_tests_properties(aax_plugin_render PROPERTIES FIXTURES_REQUIRED aax_reference)
+    set_tests_properties(aax_plugin_render_wav PROPERTIES FIXTURES_REQUIRED "aax_reference;aax_reference_wav")
+    set_tests_properties(aax_plugin_reference aax_plugin_reference_wav aax_plugin_render
+                         aax_plugin_render_wav PROPERTIES LABELS aax TIMEOUT 300)
+  endif()
+endif()

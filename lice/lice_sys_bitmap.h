@@ -35,6 +35,12 @@ public:
 #endif
 
 private:
+  // Platform parts of Resize (lice_sys_bitmap_<platform>.cpp). CanAllocate is
+  // false when the drawing context could not be created; CreateStore makes a
+  // store of the allocated width x height and sets the pixels, false when it
+  // cannot; ReleaseStore frees it and clears the pixels.
+  bool CanAllocate() const;
+  bool CreateStore();
   void ReleaseStore();
 
   int m_width = 0;

@@ -34,31 +34,26 @@ std::filesystem::path FromUtf8(const std::string& s)
 }
 }  // namespace
 
-std::vector<uint8_t> EncodePng(const PngSpec& spec)
+namespace
 {
-  // Everything with a destructor exists before the setjmp: libpng's errors
-  // jump back over the code in between.
-  const size_t rowBytes = RowBytes(spec);
-  if (spec.rows.size() != rowBytes * size_t(spec.height)) throw std::invalid_argument("row data of the wrong size");
-  std::vector<png_bytep> rows(size_t(spec.height));
-  for (int y = 0; y < spec.height; ++y) rows[size_t(y)] = const_cast<png_bytep>(spec.rows.data() + rowBytes * y);
-  std::vector<png_color> palette(spec.paletteRgb.size() / 3);
-  for (size_t i = 0; i < palette.size(); ++i)
-    palette[i] = {spec.paletteRgb[3 * i], spec.paletteRgb[3 * i + 1], spec.paletteRgb[3 * i + 2]};
-  std::vector<uint8_t> out;
-
+// The libpng part. libpng's errors jump back to the setjmp here, so this
+// function keeps only trivially destructible locals (objects with
+// destructors live in the caller). False when encoding failed.
+bool WritePng(const PngSpec& spec, png_bytep* rows, const png_color* palette, int paletteSize,
+              std::vector<uint8_t>* out)
+{
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   if (setjmp(png_jmpbuf(png)))
   {
     png_destroy_write_struct(&png, &info);
-    throw std::runtime_error("png encoding failed");
+    return false;
   }
-  png_set_write_fn(png, &out, AppendToVector, NoFlush);
+  png_set_write_fn(png, out, AppendToVector, NoFlush);
   png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colourType,
                spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
-  if (!palette.empty()) png_set_PLTE(png, info, palette.data(), int(palette.size()));
+  if (paletteSize > 0) png_set_PLTE(png, info, palette, paletteSize);
   if (!spec.paletteAlpha.empty())
     png_set_tRNS(png, info, spec.paletteAlpha.data(), int(spec.paletteAlpha.size()), nullptr);
   if (spec.hasColourKey)
@@ -71,9 +66,25 @@ std::vector<uint8_t> EncodePng(const PngSpec& spec)
     png_set_tRNS(png, info, nullptr, 0, &key);
   }
   png_write_info(png, info);
-  png_write_image(png, rows.data());
+  png_write_image(png, rows);
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
+  return true;
+}
+}  // namespace
+
+std::vector<uint8_t> EncodePng(const PngSpec& spec)
+{
+  const size_t rowBytes = RowBytes(spec);
+  if (spec.rows.size() != rowBytes * size_t(spec.height)) throw std::invalid_argument("row data of the wrong size");
+  std::vector<png_bytep> rows(size_t(spec.height));
+  for (int y = 0; y < spec.height; ++y) rows[size_t(y)] = const_cast<png_bytep>(spec.rows.data() + rowBytes * y);
+  std::vector<png_color> palette(spec.paletteRgb.size() / 3);
+  for (size_t i = 0; i < palette.size(); ++i)
+    palette[i] = {spec.paletteRgb[3 * i], spec.paletteRgb[3 * i + 1], spec.paletteRgb[3 * i + 2]};
+  std::vector<uint8_t> out;
+  if (!WritePng(spec, rows.data(), palette.data(), int(palette.size()), &out))
+    throw std::runtime_error("png encoding failed");
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "AudioProcessor.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -10,6 +11,24 @@ namespace
 int Int32Product(int a, int b)
 {
   return static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(a) * b));
+}
+
+// Far above any real signal (+2000 dB), yet far enough below the largest
+// double that no filter or delay stage can overflow on it.
+constexpr double kLargestInput = 1e100;
+
+// Filter histories, delay buffers and the interpolator's last output are never
+// cleared, so a single NaN or infinite sample from the host would silence the
+// instance for good. Such samples become 0 (NaN) or the largest input
+// (infinities and absurd magnitudes, sign kept); real signals pass untouched.
+void SanitiseInput(double* samples, size_t count)
+{
+  for (size_t i = 0; i < count; ++i)
+  {
+    const double v = samples[i];
+    if (!(std::fabs(v) <= kLargestInput))
+      samples[i] = std::isnan(v) ? 0.0 : std::copysign(kLargestInput, v);
+  }
 }
 }
 
@@ -68,6 +87,7 @@ void AudioProcessor::ProcessOversampled(double* frames, int nFrames)
   {
     if (!mDry.Reserve(2 * n))
       return;
+    SanitiseInput(frames, 2 * n);
     double* dry = mDry.Data();
     std::memcpy(dry, frames, sizeof(double) * 2 * n);
     ProcessFrames(frames, nFrames);
@@ -87,6 +107,7 @@ void AudioProcessor::ProcessOversampled(double* frames, int nFrames)
     return;
   if (!mRaised.Reserve(2 * raisedFrames) || !mDry.Reserve(2 * raisedFrames))
     return;
+  SanitiseInput(frames, 2 * n);
   double* raised = mRaised.Data();
   double* dry = mDry.Data();
 

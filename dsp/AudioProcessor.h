@@ -11,7 +11,11 @@ public:
   AudioProcessor(const AudioProcessor&) = delete;
   AudioProcessor& operator=(const AudioProcessor&) = delete;
 
-  // Virtual operations in table order.
+  // Virtual operations in table order. Every operation runs under the
+  // plug-in mutex: processing on the audio thread, the set-up operations on
+  // whichever thread changes parameters or resets processing. None of them
+  // locks anything itself, and only ProcessOversampled and ReserveFrames
+  // allocate.
 
   // A factor below 1 becomes 1; stores it; designs both anti-alias filters
   // (cutoff 0.5 / factor of the raised rate, stop band 9 dB), upsampling
@@ -29,14 +33,16 @@ public:
   // The derived class's reaction to a new raised rate.
   virtual void ConfigureForRate() = 0;
 
-  // Processes nFrames interleaved stereo frames in place, at the oversampling
-  // factor. A block of 0 or fewer frames does nothing. The per-block buffers
+  // Audio thread. Processes nFrames interleaved stereo frames in place, at
+  // the oversampling factor. A block of 0 or fewer frames does nothing. The per-block buffers
   // live on between blocks and only grow: after the first block of a given
   // size (at a given factor) nothing is allocated. When a buffer cannot be
-  // allocated the block is left unchanged.
+  // allocated the block is left unchanged. A NaN input sample is taken as 0
+  // and an infinite or absurdly large one (beyond 1e100) as +-1e100, so that
+  // no bad sample leaves a non-finite value in the engine's lasting state.
   void ProcessOversampled(double* frames, int nFrames);
 
-  // Grows the per-block buffers for blocks of up to
+  // Set-up thread; allocates. Grows the per-block buffers for blocks of up to
   // maxFrames at the stored factor now, so that even the first such block
   // allocates nothing. Answers false when the allocation fails.
   bool ReserveFrames(int maxFrames);

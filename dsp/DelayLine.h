@@ -35,8 +35,8 @@ public:
   double mDelay = (44100 / 1000.0) * 3.2813306; // 144.70667946 samples
   double* mBuffer = nullptr;                     // mLength doubles (storage: mStorage)
   double mLastOutput = 0.0;
-  // The sections are pass-through until the first SetupAnalogFilters
-  // (left to the implementer).
+  // The sections are pass-through until the first SetupAnalogFilters, so a
+  // delay line processed before then is not coloured by undefined values.
   Dsp::BiquadLowPass<1> mSectionA;
   Dsp::BiquadLowPass<1> mSectionB;
 

@@ -134,7 +134,7 @@ void SetPassThrough(CascadeStage& s)
   s.b2 = 0.0;
 }
 
-// A pole or zero counts as real (see "Left to the implementer") when its
+// A pole or zero counts as real (see SetLayout) when its
 // imaginary part is below 1e-6 in magnitude or not a number.
 bool IsReal(const complex_t& c)
 {
@@ -164,7 +164,7 @@ void Cascade::ResetStages()
     SetPassThrough(mStages[i]);
 }
 
-// Implementer's choice for real poles and zeros (they never occur in this
+// Real poles and zeros (they never occur in this
 // program's filters): two real poles share a stage (fb1 = p1 + p2,
 // fb2 = -p1 p2), a lone one makes a first-order stage (fb1 = p, fb2 = 0);
 // likewise real zeros give b0 = z1 z2, b1 = -(z1 + z2), b2 = 1, a lone one

@@ -13,7 +13,8 @@ extern const double kOndelinoHissGain;
 class Ondelino : public AudioProcessor
 {
 public:
-  // Two delay lines (each seeds the random generator), the LFO (seeds it
+  // Creating thread; allocates the delay buffers. Two delay lines (each
+  // seeds the random generator), the LFO (seeds it
   // again), the members below; each delay line's delay set again to
   // (length / 1000) * 3.2813306.
   Ondelino();
@@ -26,11 +27,13 @@ public:
   // In place: peaks, oscillator step, delays, per-channel chain, then width.
   void ProcessFrames(double* frames, int nFrames) override;
 
-  // Selects the LFO's frequency and smoothing from the two mode switches.
+  // Parameter thread, under the plug-in mutex; no allocation. Selects the
+  // LFO's frequency and smoothing from the two mode switches.
   void UpdateMode();
 
-  // Both delay lines' analog (saturation) flag, and both hiss flags. Not in
-  // the plug-in's handler writes these flags.
+  // Parameter thread, under the plug-in mutex; no allocation.
+  // The chorus's saturation (or hiss) flag together with the matching flag of
+  // both delay lines, so that the two stages always switch as one.
   void SetAnalogEmu(bool on);
   void SetAnalogHiss(bool on);
 

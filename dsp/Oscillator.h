@@ -66,7 +66,7 @@ public:
   // The next smoothed square-wave value for the phase.
   double NextSample(int phase) override;
 
-  // Before the first SetSampleRate (left to the implementer): states 0, rates
+  // Before the first SetSampleRate (a defined start, never NaN): states 0, rates
   // 44100, coefficients 0.
   Smoother mSmoother1 = {0.0, 44100, 0.0, 0.0};
   Smoother mSmoother2 = {0.0, 44100, 0.0, 0.0};

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -474,6 +475,36 @@ TEST(AudioProcessor, BlockOfZeroOrFewerFramesDoesNothing)
     std::srand(7);
     c.ProcessOversampled(frames, 0);
     EXPECT_EQ(std::rand(), expectedNext); // no hiss drawn either
+  }
+}
+
+// A NaN or infinite host sample must not poison the never-cleared filter and
+// delay state: after it, clean input gives finite output again, at both
+// factors and with saturation off (where infinities would reach the filters).
+TEST(AudioProcessor, NonFiniteInputLeavesTheStateFinite)
+{
+  for (int factor : {1, 2})
+  {
+    Ondelino c;
+    Configure(c, true, false, false, false, 0.5, factor);
+    std::vector<double> bad(2 * 64, 0.1);
+    bad[10] = std::numeric_limits<double>::quiet_NaN();
+    bad[21] = std::numeric_limits<double>::infinity();
+    bad[30] = -std::numeric_limits<double>::infinity();
+    bad[41] = 1e308;
+    c.ProcessOversampled(bad.data(), 64);
+    std::vector<double> clean;
+    for (int block = 0; block < 400; ++block) // past the longest delay
+    {
+      clean = Noise(2 * 64, 30 + block, 0.5);
+      c.ProcessOversampled(clean.data(), 64);
+    }
+    for (double v : clean)
+      ASSERT_TRUE(std::isfinite(v)) << "factor " << factor;
+    EXPECT_TRUE(std::isfinite(c.mDelayLines[0].mLastOutput));
+    EXPECT_TRUE(std::isfinite(c.mDelayLines[1].mSectionA.GetState(0, 0).w1));
+    EXPECT_TRUE(std::isfinite(c.GetUpsamplingFilter().GetState(1, 2).w1));
+    EXPECT_TRUE(std::isfinite(c.GetDecimationFilter().GetState(0, 0).w1));
   }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "HostObjects.h"
 #include "IMidiShortMessage.h"
 #include "Vst3TestSupport.h"
@@ -50,6 +52,7 @@ TEST(Vst3MidiEvents, NotesAndControllersReachThePlugin) {
   HostEventList events;
   events.AddNoteOn(2, 60, 0.5f, 17);
   events.AddNoteOff(2, 60, 40);
+  events.AddNoteOn(0, 64, std::nanf(""), 41);  // a broken velocity: silent, no UB
   Event other{};
   other.type = Event::kPolyPressureEvent;
   events.Add(other);
@@ -62,10 +65,11 @@ TEST(Vst3MidiEvents, NotesAndControllersReachThePlugin) {
   block.data.inputParameterChanges = &changes;
   plug->process(block.data);
 
-  ASSERT_EQ(plug->midi.size(), 3u);
+  ASSERT_EQ(plug->midi.size(), 4u);
   ExpectMessage(plug->midi[0], 0, 0xB0, 7, 127);  // parameter changes come first
   ExpectMessage(plug->midi[1], 17, 0x92, 60, 63);  // velocity 0.5 x 127 truncated
   ExpectMessage(plug->midi[2], 40, 0x82, 60, 0);
+  ExpectMessage(plug->midi[3], 41, 0x90, 64, 0);
 }
 
 TEST(Vst3MidiEvents, APluginWithoutMidiGetsNone) {

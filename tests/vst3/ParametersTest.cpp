@@ -324,6 +324,14 @@ TEST(Vst3Initialize, TheHostApplicationNamesTheHost) {
     }
     EXPECT_EQ(host.References(), 1u);
   }
+
+  // A host application that answers no name is still identified: as unknown.
+  HostApplication silent("Cubase 7");
+  silent.mRefuseName = true;
+  PlugRef<VimbraOndelino> plug(new VimbraOndelino);
+  plug->initialize(&silent);
+  EXPECT_EQ(plug->GetHostId(), 0);
+  plug->terminate();
 }
 
 TEST(Vst3Initialize, AContextThatIsNoHostApplicationLeavesTheHostUnknown) {

@@ -216,6 +216,7 @@ tresult PLUGIN_API HostEventList::queryInterface(const TUID iid, void** obj) {
 // --- HostApplication
 
 tresult PLUGIN_API HostApplication::getName(Vst::String128 name) {
+  if (mRefuseName) return kResultFalse;
   size_t i = 0;
   for (; i < mName.size() && i < 127; ++i) {
     name[i] = static_cast<Vst::TChar>(static_cast<unsigned char>(mName[i]));

@@ -169,6 +169,9 @@ class HostApplication final : public Steinberg::Vst::IHostApplication {
  public:
   explicit HostApplication(std::string name) : mName(std::move(name)) {}
 
+  // When set, getName fails and writes nothing.
+  bool mRefuseName = false;
+
   Steinberg::tresult PLUGIN_API getName(Steinberg::Vst::String128 name) override;
   Steinberg::tresult PLUGIN_API createInstance(Steinberg::TUID cid, Steinberg::TUID iid,
                                                void** obj) override;

@@ -86,12 +86,13 @@ tresult PLUGIN_API IPlugVST3::initialize(FUnknown* context) {
     IHostApplication* app = nullptr;
     if (context->queryInterface(IHostApplication::iid, reinterpret_cast<void**>(&app)) == kResultOk &&
         app) {
+      // A host that answers no name is identified as unknown (its name
+      // stays empty), not left unidentified.
       String128 name = {};
-      if (app->getName(name) == kResultOk) {
-        char utf8[kHostNameBytes];
-        Utf16ToUtf8(name, 128, utf8, kHostNameBytes);
-        SetHost(utf8, 0);
-      }
+      app->getName(name);
+      char utf8[kHostNameBytes];
+      Utf16ToUtf8(name, 128, utf8, kHostNameBytes);
+      SetHost(utf8, 0);
       app->release();
     }
   }

@@ -315,7 +315,9 @@ void IPlugVST3::PassMidiEvents(IEventList* events) {
     if (events->getEvent(i, event) != kResultOk) continue;
     IMidiShortMessage message;
     if (event.type == Event::kNoteOnEvent) {
-      const float velocity = std::min(std::max(event.noteOn.velocity, 0.0f), 1.0f);
+      // Written so that a NaN velocity becomes 0 rather than an undefined
+      // float-to-int conversion.
+      const float velocity = event.noteOn.velocity >= 0.0f ? std::min(event.noteOn.velocity, 1.0f) : 0.0f;
       message = IMidiShortMessage::MakeNoteOn(event.noteOn.pitch, static_cast<int>(velocity * 127.0f),
                            event.sampleOffset, event.noteOn.channel);
     } else if (event.type == Event::kNoteOffEvent) {

@@ -1,67 +1,17 @@
 #include "SlotTables.h"
 
 #include "FakeHost.h"
+#include "SlotThunk.h"
 
-#include <cstdio>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace fakehost {
 namespace {
 
-template <typename T>
-Arg ToArg(T* pointer) {
-  Arg arg;
-  arg.kind = Arg::Kind::Pointer;
-  arg.pointer = pointer;
-  return arg;
-}
-Arg ToArg(const char* text) {
-  Arg arg;
-  arg.kind = Arg::Kind::Text;
-  arg.pointer = text;
-  if (text) arg.text = text;
-  return arg;
-}
-Arg ToArg(const Guid* identifier) {
-  Arg arg;
-  arg.kind = Arg::Kind::Identifier;
-  arg.pointer = identifier;
-  arg.text = identifier ? GuidText(*identifier) : "null";
-  return arg;
-}
-// The only in-pointer to floats the host takes: a size, height then width.
-Arg ToArg(const float* pair) {
-  Arg arg;
-  arg.kind = Arg::Kind::FloatPair;
-  arg.pointer = pair;
-  char text[64] = "null";
-  if (pair) std::snprintf(text, sizeof text, "{%g, %g}", pair[0], pair[1]);
-  arg.text = text;
-  return arg;
-}
-Arg ToArg(int32_t value) { return Arg{Arg::Kind::Integer, value, 0.0, nullptr, {}}; }
-Arg ToArg(uint32_t value) { return Arg{Arg::Kind::Integer, value, 0.0, nullptr, {}}; }
-Arg ToArg(double value) { return Arg{Arg::Kind::Real, 0, value, nullptr, {}}; }
-
-template <typename R>
-R FromAnswer(int64_t answer) {
-  if constexpr (std::is_void_v<R>) {
-    return;
-  } else if constexpr (std::is_pointer_v<R>) {
-    return reinterpret_cast<R>(static_cast<intptr_t>(answer));
-  } else {
-    return static_cast<R>(answer);
-  }
-}
-
-// The function the plug-in reaches through slot Slot: the face arrives where
-// the interface's object pointer goes.
-template <int Slot, typename R, typename... A>
-R Thunk(Face* face, A... args) {
-  return FromAnswer<R>(face->owner->Dispatch(*face, Slot, {ToArg(args)...}));
-}
+using slots::Slot;
+using slots::Thunk;
+using slots::ToArg;
 
 int32_t QueryThunk(Face* face, const Guid* iid, void** out) {
   return face->owner->Query(*face, iid, out);
@@ -82,11 +32,6 @@ int32_t CreateInstanceThunk(Face* face, const Guid* classId, void* outer, const 
   Object* created = classId ? factory.GetHost().CreateForClass(*classId) : nullptr;
   if (!created || !iid) return kNoInterface;
   return created->HandOut(*iid, out);
-}
-
-template <typename F>
-const void* Slot(F function) {
-  return reinterpret_cast<const void*>(function);
 }
 
 template <size_t... I>

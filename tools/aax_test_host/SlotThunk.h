@@ -6,6 +6,7 @@
 #include "FakeHost.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -34,9 +35,20 @@ inline Arg ToArg(const Guid* identifier) {
   arg.text = identifier ? GuidText(*identifier) : "null";
   return arg;
 }
+// The only in-pointer to floats the host takes: a size, height then width.
+inline Arg ToArg(const float* pair) {
+  Arg arg;
+  arg.kind = Arg::Kind::FloatPair;
+  arg.pointer = pair;
+  char text[64] = "null";
+  if (pair) std::snprintf(text, sizeof text, "{%g, %g}", pair[0], pair[1]);
+  arg.text = text;
+  return arg;
+}
 inline Arg ToArg(int32_t value) { return Arg{Arg::Kind::Integer, value, 0.0, nullptr, {}}; }
 inline Arg ToArg(uint32_t value) { return Arg{Arg::Kind::Integer, value, 0.0, nullptr, {}}; }
 inline Arg ToArg(int64_t value) { return Arg{Arg::Kind::Integer, value, 0.0, nullptr, {}}; }
+inline Arg ToArg(double value) { return Arg{Arg::Kind::Real, 0, value, nullptr, {}}; }
 
 template <typename R>
 R FromAnswer(int64_t answer) {

@@ -23,7 +23,7 @@ constexpr const char* kBindCaught = "AAX_CEffectParameters::BindController excep
 
 AAX_CEffectParameters::AAX_CEffectParameters() = default;
 
-AAX_CEffectParameters::~AAX_CEffectParameters() { ReleaseBinding(); }
+AAX_CEffectParameters::~AAX_CEffectParameters() { ReleaseBinding(ProxyOrder::kNewestFirst); }
 
 AAX_ResultCode AAX_CEffectParameters::InternalQueryInterface(const AAX_GUID& iid, void** out) {
   if (iid == AAX_IID_EffectParameters || iid == AAX_IID_EffectParametersV2 ||
@@ -88,15 +88,21 @@ AAX_ResultCode AAX_CEffectParameters::UnbindController() {
   return AAX_SUCCESS;
 }
 
-void AAX_CEffectParameters::ReleaseBinding() {
+void AAX_CEffectParameters::ReleaseBinding(ProxyOrder order) {
   // Parameters detach from the automation delegate as they go, so they go
   // before it; nothing may use the released proxies afterwards.
   mParameterTable.RemoveAll();
   mParameterTable.SetAutomationDelegate(nullptr);
   mPacketQueue.SetController(nullptr);
-  mTransport.reset();
-  mAutomationDelegate.reset();
-  mController.reset();
+  if (order == ProxyOrder::kUnbind) {
+    mController.reset();
+    mAutomationDelegate.reset();
+    mTransport.reset();
+  } else {
+    mTransport.reset();
+    mAutomationDelegate.reset();
+    mController.reset();
+  }
 }
 
 AAX_IController* AAX_CEffectParameters::Controller() const { return mController.get(); }

@@ -128,8 +128,13 @@ protected:
   void IncrementChangeCount();
 
 private:
-  // What unbinding undoes: the parameters, then the proxies newest first.
-  void ReleaseBinding();
+  // The order in which the proxies go once the parameters are gone. The host
+  // sees it as the order in which its references come back: unbinding gives
+  // up the controller, the automation delegate and the transport in that
+  // order; a release without unbinding gives them up newest first.
+  enum class ProxyOrder { kUnbind, kNewestFirst };
+  // What binding built: the parameters, then the proxies in order.
+  void ReleaseBinding(ProxyOrder order = ProxyOrder::kUnbind);
   AAX_ResultCode BindProxiesAndParameters(IACFUnknown* controllerUnknown);
   // Fills the parser with one entry per chunked parameter.
   void BuildChunkEntries();

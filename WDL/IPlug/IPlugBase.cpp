@@ -5,12 +5,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "AssertionHook.h"
 #include "IGraphics.h"
 #include "Trace.h"
 
 namespace {
 constexpr int kHostVersionTextLength = 32;
-constexpr float kCompareTolerance = 0.00001f;
+constexpr double kCompareTolerance = 0.00001;
 
 void CopyName(char* dest, const char* src) { std::snprintf(dest, IPlugBase::kMaxNameLength, "%s", src ? src : ""); }
 
@@ -44,7 +45,11 @@ IPlugBase::IPlugBase(int nParams, const char* channelIOText, int nPresets, const
   CopyName(mMakerName, makerName);
 
   int maxInputs = 0, maxOutputs = 0;
-  if (channelIOText) ParseChannelIOSpecs(channelIOText, &mChannelIO, &maxInputs, &maxOutputs);
+  // A token that does not read as two counts is a fault of the plug-in's
+  // definition; it is kept as 0-0 and reported.
+  if (channelIOText && !ParseChannelIOSpecs(channelIOText, &mChannelIO, &maxInputs, &maxOutputs)) {
+    ReportFailedCheck("IPlugBase::IPlugBase", __LINE__, "channelIOStrValid");
+  }
   CreateChannels(maxInputs, maxOutputs);
 }
 
@@ -100,7 +105,8 @@ bool IPlugBase::CompareParamValues(const double* values, int start) {
     double stored = 0.0;
     std::memcpy(&stored, bytes + (static_cast<long long>(start) + i) * 8, sizeof stored);
     const float difference = ToFloat(GetParam(i)->Value()) - ToFloat(stored);
-    if (!(std::fabs(difference) < kCompareTolerance)) return false;
+    // The difference is taken in single precision, the tolerance is not.
+    if (!(std::fabs(static_cast<double>(difference)) < kCompareTolerance)) return false;
   }
   return true;
 }

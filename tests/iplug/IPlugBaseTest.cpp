@@ -4,7 +4,9 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
+#include "AssertionHook.h"
 #include "FakeGraphics.h"
 #include "TestPlug.h"
 
@@ -65,6 +67,25 @@ TEST(IPlugBase, NullOrMalformedChannelText) {
   EXPECT_EQ(1, maxIn);
   EXPECT_EQ(4, maxOut);
   configs.DeleteAll(true);
+}
+
+std::vector<std::string> gFailedChecks;
+void RecordFailedCheck(const char* /*function*/, int /*line*/, const char* condition) {
+  gFailedChecks.push_back(condition);
+}
+
+TEST(IPlugBase, MalformedChannelTextIsReportedThroughTheAssertionHook) {
+  gFailedChecks.clear();
+  SetAssertionHandler(RecordFailedCheck);
+  TestPlugOptions options = Bare();
+  TestPlug good(options);
+  EXPECT_TRUE(gFailedChecks.empty());
+  options.channelIO = "2-x 1-1";
+  TestPlug bad(options);
+  SetAssertionHandler(nullptr);
+  ASSERT_EQ(1u, gFailedChecks.size());
+  EXPECT_EQ("channelIOStrValid", gFailedChecks[0]);
+  EXPECT_EQ(1, bad.NInChannels());  // the malformed token counts as 0-0
 }
 
 TEST(IPlugBase, SerializedStateIsEightLittleEndianBytesPerParameter) {
@@ -149,6 +170,12 @@ TEST(IPlugBase, CompareParamValuesUsesSinglePrecisionTolerance) {
   EXPECT_TRUE(plug.CompareParamValues(equal, 1));
   EXPECT_FALSE(plug.CompareParamValues(differ, 0));
   EXPECT_FALSE(plug.CompareParamValues(nan, 0));
+
+  // A single-precision difference just below 0.00001 (the float nearest to
+  // it) still counts as equal: only the values are narrowed, not the tolerance.
+  plug.GetParam(0)->SetUpDouble("a", 0.0, 0.0, 1.0, 0.000001);
+  const double justBelow[] = {static_cast<double>(0.00001f), 0.5};
+  EXPECT_TRUE(plug.CompareParamValues(justBelow, 0));
 }
 
 TEST(IPlugBase, EditorChangeSetsInformsAndAnnounces) {

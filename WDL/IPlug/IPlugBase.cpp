@@ -161,6 +161,10 @@ void IPlugBase::PushParamValuesToEditor() {
   for (int i = 0; i < NParams(); ++i) mGraphics->SetParameterValueFromPlug(i, GetParam(i)->Value(), false);
 }
 
+void IPlugBase::StoreSampleRate(double sampleRate) {
+  if (std::isfinite(sampleRate) && sampleRate >= 1.0 && sampleRate <= 2147483647.0) mSampleRate = sampleRate;
+}
+
 void IPlugBase::AddPresetsFromCurrentState(const char* name, int count) {
   for (int round = 0; round < count; ++round) {
     PresetSlot* slot = nullptr;

@@ -143,8 +143,10 @@ class IPlugBase {
   // Creating thread; count times fills the first uninitialised preset slot
   // with the current state under name ("Empty" when null). Allocates.
   void AddPresetsFromCurrentState(const char* name, int count);
-  // Host set-up thread.
-  void StoreSampleRate(double sampleRate) { mSampleRate = sampleRate; }
+  // Host set-up thread. A rate that is not a number, below 1 Hz or beyond
+  // what the DSP's integer rate can hold is a host's mistake: it is ignored
+  // and the previous rate kept, so that no NaN design reaches the filters.
+  void StoreSampleRate(double sampleRate);
   // Creating or initialising thread, before processing: identifies the host
   // from its product name; version packed like the plug-in's.
   void SetHost(const char* hostName, unsigned int version);

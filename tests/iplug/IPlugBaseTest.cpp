@@ -265,4 +265,13 @@ TEST(IPlugBase, MidiAndHostIdentification) {
   EXPECT_EQ(kHostUnknown, plug.GetHostId());
 }
 
+TEST(IPlugBase, SampleRatesAHostCannotMeanAreIgnored) {
+  TestPlug plug;
+  plug.StoreSampleRate(48000.0);
+  for (const double bad : {0.0, -44100.0, 0.5, std::nan(""), HUGE_VAL, 3e9}) plug.StoreSampleRate(bad);
+  EXPECT_EQ(48000.0, plug.GetSampleRate());
+  plug.StoreSampleRate(96000.0);
+  EXPECT_EQ(96000.0, plug.GetSampleRate());
+}
+
 }  // namespace

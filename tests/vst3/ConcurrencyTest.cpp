@@ -15,15 +15,14 @@ using namespace Steinberg::Vst;
 using vo::vst3host::HostParameterChanges;
 using vo::vst3host::HostStream;
 using vst3test::InitializeWithBuses;
-using vst3test::MakeSetup;
+using vst3test::SetUpProcessing;
 using vst3test::PlugRef;
 using vst3test::StereoBlock;
 
 TEST(Vst3Concurrency, StateTransfersAndBlocksNeverOverlap) {
   PlugRef<VimbraOndelino> plug(new VimbraOndelino);
   InitializeWithBuses(plug.get());
-  ProcessSetup setup = MakeSetup(kSample32, 128);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 128);
 
   std::atomic<bool> done{false};
   std::thread audio([&] {

@@ -15,7 +15,7 @@ using vo::vst3host::HostEventList;
 using vo::vst3host::HostParameterChanges;
 using vst3test::InitializeWithBuses;
 using vst3test::PlugRef;
-using vst3test::MakeSetup;
+using vst3test::SetUpProcessing;
 using vst3test::StereoBlock;
 using vst3test::TestPlugConfig;
 using vst3test::TestVst3Plug;
@@ -46,8 +46,7 @@ TEST(Vst3MidiEvents, NotesAndControllersReachThePlugin) {
   config.midi = true;
   PlugRef<TestVst3Plug> plug(new TestVst3Plug(config));
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 64);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 64);
 
   HostEventList events;
   events.AddNoteOn(2, 60, 0.5f, 17);
@@ -75,8 +74,7 @@ TEST(Vst3MidiEvents, NotesAndControllersReachThePlugin) {
 TEST(Vst3MidiEvents, APluginWithoutMidiGetsNone) {
   PlugRef<TestVst3Plug> plug(new TestVst3Plug(TestPlugConfig()));
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 16);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 16);
   HostEventList events;
   events.AddNoteOn(0, 60, 1.0f, 0);
   HostParameterChanges changes;

@@ -14,7 +14,7 @@ using namespace Steinberg::Vst;
 using vo::vst3host::HostParameterChanges;
 using vst3test::InitializeWithBuses;
 using vst3test::PlugRef;
-using vst3test::MakeSetup;
+using vst3test::SetUpProcessing;
 using vst3test::StereoBlock;
 using vst3test::TestPlugConfig;
 using vst3test::TestVst3Plug;
@@ -26,8 +26,7 @@ const std::vector<float> kUntouched(64, -7.0f);
 TEST(Vst3ProcessRobustness, AFlushWithoutAudioAppliesTheParametersAndTouchesNoBuffer) {
   PlugRef<VimbraOndelino> plug(new VimbraOndelino);
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 64);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 64);
   StereoBlock<float> block(64);
   block.Fill();
   plug->process(block.data);  // a normal block: the host buffers are attached
@@ -63,8 +62,7 @@ TEST(Vst3ProcessRobustness, NullChannelBuffersAreNeverWritten) {
     SCOPED_TRACE(sampleSize);
     PlugRef<VimbraOndelino> plug(new VimbraOndelino);
     InitializeWithBuses(plug.get());
-    Steinberg::Vst::ProcessSetup setup = MakeSetup(sampleSize, 64);
-    plug->setupProcessing(setup);
+    SetUpProcessing(plug, sampleSize, 64);
     StereoBlock<float> block32(64);
     StereoBlock<double> block64(64);
     ProcessData& data = sampleSize == kSample32 ? block32.data : block64.data;
@@ -95,8 +93,7 @@ TEST(Vst3ProcessRobustness, NullChannelBuffersAreNeverWritten) {
 TEST(Vst3ProcessRobustness, InputsMissingFromABlockReadSilenceNotAnEarlierBlock) {
   PlugRef<TestVst3Plug> plug(new TestVst3Plug(TestPlugConfig()));
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample64, 32);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample64, 32);
   {
     StereoBlock<double> first(32);
     first.Fill();
@@ -116,8 +113,7 @@ TEST(Vst3ProcessRobustness, ABlockLongerThanAnnouncedIsProcessedWhole) {
     SCOPED_TRACE(sampleSize);
     PlugRef<TestVst3Plug> plug(new TestVst3Plug(TestPlugConfig()));
     InitializeWithBuses(plug.get());
-    Steinberg::Vst::ProcessSetup setup = MakeSetup(sampleSize, 64);
-    plug->setupProcessing(setup);
+    SetUpProcessing(plug, sampleSize, 64);
     StereoBlock<float> block32(1000);
     StereoBlock<double> block64(1000);
     block32.Fill();
@@ -145,8 +141,7 @@ TEST(Vst3ProcessRobustness, BuffersThatCannotGrowProcessTheBlockInPieces) {
   PlugRef<TestVst3Plug> plug(new TestVst3Plug(TestPlugConfig()));
   InitializeWithBuses(plug.get());
   plug->scratchCap = 64;
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 64);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 64);
   StereoBlock<float> block(1000);
   block.Fill();
   plug->process(block.data);
@@ -158,8 +153,7 @@ TEST(Vst3ProcessRobustness, BuffersThatCannotGrowProcessTheBlockInPieces) {
 TEST(Vst3ProcessRobustness, HostValuesOutsideTheRangeAreClampedAndNotANumberIgnored) {
   PlugRef<VimbraOndelino> plug(new VimbraOndelino);
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 16);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 16);
   StereoBlock<float> block(16);
   HostParameterChanges changes;
   block.data.inputParameterChanges = &changes;

@@ -21,6 +21,7 @@ using vst3test::InitializeWithBuses;
 using vst3test::PlugRef;
 using vst3test::RecordingOndelino;
 using vst3test::MakeSetup;
+using vst3test::SetUpProcessing;
 using vst3test::StereoBlock;
 using vst3test::TestPlugConfig;
 using vst3test::TestVst3Plug;
@@ -89,8 +90,7 @@ template <class Sample>
 void ExpectBypassCopiesInputExactly() {
   PlugRef<VimbraOndelino> plug(new VimbraOndelino);
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(sizeof(Sample) == 8 ? kSample64 : kSample32, 256);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, sizeof(Sample) == 8 ? kSample64 : kSample32, 256);
   HostParameterChanges changes;
   changes.Add(kParamIdBypass, 1.0);
   StereoBlock<Sample> block(256);
@@ -109,8 +109,7 @@ TEST(Vst3Process, BypassCopiesTheInputBitForBitIn32And64Bits) {
 TEST(Vst3Process, ProcessingChangesTheSignalWhenNotBypassed) {
   PlugRef<VimbraOndelino> plug(new VimbraOndelino);
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 512);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 512);
   StereoBlock<float> block(512);
   block.Fill();
   plug->process(block.data);
@@ -122,8 +121,7 @@ TEST(Vst3Process, ProcessingChangesTheSignalWhenNotBypassed) {
 TEST(Vst3Process, SixtyFourBitProcessingWritesStraightIntoTheHostBuffers) {
   PlugRef<TestVst3Plug> plug(new TestVst3Plug(TestPlugConfig()));
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample64, 128);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample64, 128);
   StereoBlock<double> block(128);
   block.Fill();
   plug->process(block.data);
@@ -192,8 +190,7 @@ TEST(Vst3Arrangements, MonoProcessingRunsThroughTheMonoBuses) {
   ASSERT_EQ(plug->setBusArrangements(&mono, 1, &mono, 1), kResultOk);
   plug->activateBus(kAudio, kInput, 0, true);
   plug->activateBus(kAudio, kOutput, 0, true);
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 16);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 16);
   StereoBlock<float> block(16);
   block.Fill();
   block.inBus.numChannels = 1;
@@ -233,8 +230,7 @@ TEST(Vst3Presets, PresetParameterActivatesTheSlotItNames) {
   EXPECT_STREQ(plug->PresetNameAt(0), "user preset 1");
   EXPECT_STREQ(plug->PresetNameAt(1), "empty");
   EXPECT_STREQ(plug->PresetNameAt(2), "");
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 16);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 16);
   StereoBlock<float> block(16);
   HostParameterChanges changes;
   block.data.inputParameterChanges = &changes;
@@ -256,8 +252,7 @@ TEST(Vst3Presets, PresetParameterActivatesTheSlotItNames) {
 TEST(Vst3Presets, APresetValueOfOneSelectsTheLastPreset) {
   PlugRef<VimbraOndelino> plug(new VimbraOndelino);
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 16);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 16);
   plug->setParamNormalized(3, 1.0);
   StereoBlock<float> block(16);
   HostParameterChanges changes;
@@ -334,8 +329,7 @@ TEST(Vst3Transport, QueriesAnswerFromTheLastProcessContext) {
 TEST(Vst3RealTime, BlocksAfterTheFirstOfTheirSizeAllocateNothing) {
   PlugRef<VimbraOndelino> plug(new VimbraOndelino);
   InitializeWithBuses(plug.get());
-  Steinberg::Vst::ProcessSetup setup = MakeSetup(kSample32, 512);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample32, 512);
   StereoBlock<float> block(512);
   block.Fill();
   HostParameterChanges changes;

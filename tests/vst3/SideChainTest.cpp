@@ -9,7 +9,7 @@
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
-using vst3test::MakeSetup;
+using vst3test::SetUpProcessing;
 using vst3test::PlugRef;
 using vst3test::TestPlugConfig;
 using vst3test::TestVst3Plug;
@@ -75,8 +75,7 @@ void ExpectSideChainFollowsItsBus() {
   plug->initialize(nullptr);
   plug->activateBus(kAudio, kInput, 0, true);
   plug->activateBus(kAudio, kOutput, 0, true);
-  ProcessSetup setup = MakeSetup(sizeof(Sample) == 8 ? kSample64 : kSample32, 32);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, sizeof(Sample) == 8 ? kSample64 : kSample32, 32);
   SideChainBlock<Sample> block(32, 2);
 
   // Inactive side chain: its channels read silence.
@@ -109,8 +108,7 @@ TEST(Vst3SideChain, ANarrowerSideChainLeavesTheMissingChannelSilent) {
   plug->initialize(nullptr);
   for (int32 i = 0; i < 2; ++i) plug->activateBus(kAudio, kInput, i, true);
   plug->activateBus(kAudio, kOutput, 0, true);
-  ProcessSetup setup = MakeSetup(kSample64, 32);
-  plug->setupProcessing(setup);
+  SetUpProcessing(plug, kSample64, 32);
   {
     SideChainBlock<double> wide(32, 2);
     plug->process(wide.data);

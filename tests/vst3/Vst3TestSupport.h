@@ -168,6 +168,13 @@ inline Steinberg::Vst::ProcessSetup MakeSetup(int32_t sampleSize, int32_t maxBlo
   return Steinberg::Vst::ProcessSetup{Steinberg::Vst::kRealtime, sampleSize, maxBlock, 44100.0};
 }
 
+// Sets up processing with MakeSetup's values; answers setupProcessing's result.
+template <class Plug>
+Steinberg::tresult SetUpProcessing(const Plug& plug, int32_t sampleSize, int32_t maxBlock) {
+  Steinberg::Vst::ProcessSetup setup = MakeSetup(sampleSize, maxBlock);
+  return plug->setupProcessing(setup);
+}
+
 // Initialises the plug-in without a host context and activates every audio bus.
 template <class T>
 void InitializeWithBuses(T* plug) {

@@ -43,8 +43,6 @@ double ReadDouble(const std::vector<uint8_t>& bytes, size_t at) {
   return value;
 }
 
-std::string Text(const Vst::TChar* text) { return ToUtf8(text); }
-
 void CheckFactory(Checker& c, IPluginFactory* factory, const GetFactoryProc getFactory) {
   IPluginFactory* again = getFactory();
   c.Expect(again == factory, "a second GetPluginFactory answers the same factory");
@@ -91,10 +89,10 @@ void CheckBuses(Checker& c, Vst::IComponent* component) {
   Vst::BusInfo in{}, out{};
   component->getBusInfo(Vst::kAudio, Vst::kInput, 0, in);
   component->getBusInfo(Vst::kAudio, Vst::kOutput, 0, out);
-  c.Expect(Text(in.name) == "Main Input" && in.channelCount == 2 && in.busType == Vst::kMain &&
+  c.Expect(ToUtf8(in.name) == "Main Input" && in.channelCount == 2 && in.busType == Vst::kMain &&
                (in.flags & Vst::BusInfo::kDefaultActive),
            "input bus is the stereo, default-active main bus \"Main Input\"");
-  c.Expect(Text(out.name) == "Output" && out.channelCount == 2 && out.busType == Vst::kMain &&
+  c.Expect(ToUtf8(out.name) == "Output" && out.channelCount == 2 && out.busType == Vst::kMain &&
                (out.flags & Vst::BusInfo::kDefaultActive),
            "output bus is the stereo, default-active main bus \"Output\"");
 }
@@ -133,8 +131,8 @@ void CheckParameters(Checker& c, Vst::IEditController* controller) {
     const ExpectedParameter& e = expected[i];
     const std::string name = std::string("parameter ") + e.title;
     c.Expect(info.id == e.id, name + ": id");
-    c.Expect(Text(info.title) == e.title, name + ": title");
-    c.Expect(Text(info.units) == e.units, name + ": unit text");
+    c.Expect(ToUtf8(info.title) == e.title, name + ": title");
+    c.Expect(ToUtf8(info.units) == e.units, name + ": unit text");
     c.Expect(info.flags == e.flags, name + ": flags " + std::to_string(info.flags));
     c.Expect(info.stepCount == e.stepCount, name + ": step count");
     c.Expect(std::fabs(info.defaultNormalizedValue - e.defaultNormalized) < 1e-12, name + ": default");
@@ -143,11 +141,11 @@ void CheckParameters(Checker& c, Vst::IEditController* controller) {
 
   Vst::String128 text = {};
   controller->getParamStringByValue(1, 0.5, text);
-  c.Expect(Text(text) == "-9.0", "\"Input\" at 0.5 reads -9.0");
+  c.Expect(ToUtf8(text) == "-9.0", "\"Input\" at 0.5 reads -9.0");
   controller->getParamStringByValue(3, 0.5, text);
-  c.Expect(Text(text) == "50", "\"Dry/Wet\" at 0.5 reads 50");
+  c.Expect(ToUtf8(text) == "50", "\"Dry/Wet\" at 0.5 reads 50");
   controller->getParamStringByValue(4, 1.0, text);
-  c.Expect(Text(text) == "on", "\"Mode I\" at 1.0 reads on");
+  c.Expect(ToUtf8(text) == "on", "\"Mode I\" at 1.0 reads on");
   c.Expect(controller->getParamStringByValue(0x62706173, 1.0, text) != kResultOk,
            "the bypass parameter has no text of its own");
   c.Expect(std::fabs(controller->plainParamToNormalized(1, -9.0) - 0.5) < 1e-12,
@@ -169,15 +167,15 @@ void CheckUnitsAndPrograms(Checker& c, Vst::IEditController* controller) {
   }
   Vst::UnitInfo unit{};
   c.Expect(units->getUnitCount() == 1, "one unit");
-  c.Expect(units->getUnitInfo(0, unit) == kResultOk && Text(unit.name) == "Root Unit" &&
+  c.Expect(units->getUnitInfo(0, unit) == kResultOk && ToUtf8(unit.name) == "Root Unit" &&
                unit.parentUnitId == -1 && unit.programListId == -1,
            "unit 0 is the root unit");
   Vst::ProgramListInfo list{};
   c.Expect(units->getProgramListInfo(0, list) == kResultOk && list.id == 0x70727374 &&
-               Text(list.name) == "Factory Presets" && list.programCount == 1,
+               ToUtf8(list.name) == "Factory Presets" && list.programCount == 1,
            "one program list 'prst' \"Factory Presets\" with one program");
   Vst::String128 name = {};
-  c.Expect(units->getProgramName(0x70727374, 0, name) == kResultOk && Text(name) == "-",
+  c.Expect(units->getProgramName(0x70727374, 0, name) == kResultOk && ToUtf8(name) == "-",
            "program 0 is named -");
   units->release();
 

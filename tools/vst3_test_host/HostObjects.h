@@ -40,8 +40,6 @@ class HostStream final : public Steinberg::IBStream {
   explicit HostStream(std::vector<uint8_t> bytes) : mBytes(std::move(bytes)) {}
 
   const std::vector<uint8_t>& Bytes() const { return mBytes; }
-  void Rewind() { mPosition = 0; }
-  Steinberg::int64 Position() const { return mPosition; }
 
   // --- Misbehaviour switches.
   // Writes beyond this many bytes in total are cut short (-1: no limit).

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Trace.h"
 #include "Utf16Text.h"
 #include "pluginterfaces/vst/ivsthostapplication.h"
 #include "pluginterfaces/vst/vstspeaker.h"
@@ -18,7 +17,6 @@ using namespace Steinberg::Vst;
 
 namespace {
 constexpr int kMaxAuxInputChannels = 2;
-constexpr int kMidiControllerCount = 128;
 constexpr int kHostNameBytes = 128;
 constexpr int32 kBypassFlags = ParameterInfo::kIsBypass | ParameterInfo::kIsList | ParameterInfo::kCanAutomate;
 

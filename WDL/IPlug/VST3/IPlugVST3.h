@@ -138,9 +138,11 @@ class IPlugVST3 : public IPlugBase,
   // Host control thread (not while processing); no lock. Allocates when the
   // largest block grows.
   Steinberg::tresult PLUGIN_API setupProcessing(Steinberg::Vst::ProcessSetup& setup) SMTG_OVERRIDE;
+  // Any host thread; no lock, no allocation.
   Steinberg::tresult PLUGIN_API canProcessSampleSize(Steinberg::int32 symbolicSampleSize) SMTG_OVERRIDE;
   // Host control thread; takes the plug-in mutex (the plug-in's hook).
   Steinberg::tresult PLUGIN_API setActive(Steinberg::TBool state) SMTG_OVERRIDE;
+  // Any host thread; no lock, no allocation.
   Steinberg::uint32 PLUGIN_API getLatencySamples() SMTG_OVERRIDE;
   Steinberg::uint32 PLUGIN_API getTailSamples() SMTG_OVERRIDE;
   // Host control thread (not while processing); no lock; allocates when a
@@ -153,7 +155,8 @@ class IPlugVST3 : public IPlugBase,
   // nothing once blocks of this length have been set up for. Always ok.
   Steinberg::tresult PLUGIN_API process(Steinberg::Vst::ProcessData& data) SMTG_OVERRIDE;
 
-  // ---- FUnknown / FObject ---------------------------------------------------
+  // ---- FUnknown / FObject. Any thread; no lock. The last release destroys
+  // the object. --------------------------------------------------------------
   OBJ_METHODS(IPlugVST3, SingleComponentEffect)
   Steinberg::tresult PLUGIN_API queryInterface(const Steinberg::TUID iid, void** obj) SMTG_OVERRIDE;
   REFCOUNT_METHODS(SingleComponentEffect)
@@ -162,6 +165,9 @@ class IPlugVST3 : public IPlugBase,
   int AuxInputChannels() const { return mAuxInputChannels; }
 
  private:
+  // The "MIDI CC" parameters a plug-in that takes MIDI gets, one per controller.
+  static constexpr int kMidiControllerCount = 128;
+
   // initialize's registration steps.
   void AddBuses();
   void AddParameters();

@@ -9,10 +9,6 @@
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 
-namespace {
-constexpr int kMidiControllerCount = 128;
-}
-
 ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id) {
   if (id == kParamIdBypass) return IsBypassed() ? 1.0 : 0.0;
   if (id < static_cast<ParamID>(NParams())) return GetParam(static_cast<int>(id))->CurrentNormalized();

@@ -17,7 +17,6 @@ using namespace Steinberg;
 using namespace Steinberg::Vst;
 
 namespace {
-constexpr int kMidiControllerCount = 128;
 // The host's process context is kept as its first 112 bytes (the record of
 // the SDK generation the wrapper targets: state through frame rate).
 constexpr size_t kStoredContextBytes = 112;

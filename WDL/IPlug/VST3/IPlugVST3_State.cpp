@@ -14,7 +14,6 @@ namespace {
 constexpr int kReadPieceBytes = 128;
 constexpr int kBypassWordBytes = 4;
 constexpr int kBytesPerParameter = 8;
-constexpr int kHostIdWaveLab = 31;
 
 // Writes all n bytes; false on an error or a short write.
 bool WriteAll(IBStream* stream, const void* bytes, int32 n) {
@@ -55,7 +54,7 @@ bool IPlugVST3::ReadStateFromStream(IBStream* stream) {
   // delivering cannot make the chunk grow without bound.
   const long long limit =
       static_cast<long long>(NParams()) * kBytesPerParameter + kBypassWordBytes;
-  const bool keepBytesOfFailedReads = GetHostId() == kHostIdWaveLab;
+  const bool keepBytesOfFailedReads = GetHostId() == kHostWaveLab;
 
   StateChunk chunk;
   unsigned char piece[kReadPieceBytes];

@@ -4,7 +4,6 @@
 
 namespace {
 std::atomic<int> gInitCount{0};
-void* gModuleHandle = nullptr;
 }  // namespace
 
 bool PLUGIN_API InitDll() {
@@ -21,7 +20,3 @@ bool PLUGIN_API ExitDll() {
 }
 
 int ModuleInitCount() { return gInitCount.load(); }
-
-void* GetPluginModuleHandle() { return gModuleHandle; }
-
-void SetPluginModuleHandle(void* handle) { gModuleHandle = handle; }

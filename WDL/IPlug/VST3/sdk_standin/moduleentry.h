@@ -1,8 +1,7 @@
 #pragma once
 // Our own stand-in for the SDK's module entry, which the SDK copy we build
 // against does not ship: the exported InitDll and ExitDll that a VST3 host
-// calls after loading and before unloading the module, and the module
-// handle that the loader hands to DllMain (the Windows module entry sets it).
+// calls after loading and before unloading the module.
 
 #include "pluginterfaces/base/fplatform.h"
 
@@ -13,10 +12,5 @@ SMTG_EXPORT_SYMBOL bool PLUGIN_API InitDll();
 SMTG_EXPORT_SYMBOL bool PLUGIN_API ExitDll();
 }
 
-// The module's instance handle as the loader gave it; null outside a loaded
-// module. Any thread, after loading.
-void* GetPluginModuleHandle();
-// Loader thread (DllMain).
-void SetPluginModuleHandle(void* handle);
 // How many InitDll calls are not yet matched by ExitDll. Any thread.
 int ModuleInitCount();

@@ -39,13 +39,6 @@ EventBus* SingleComponentEffect::addEventInput(const TChar* name, int32 channels
   return bus;
 }
 
-EventBus* SingleComponentEffect::addEventOutput(const TChar* name, int32 channels, BusType busType,
-                                                int32 flags) {
-  auto* bus = new EventBus(name, busType, flags, channels);
-  eventOutputs.push_back(IPtr<Bus>(bus, false));
-  return bus;
-}
-
 tresult SingleComponentEffect::removeAudioBusses() {
   audioInputs.clear();
   audioOutputs.clear();
@@ -77,14 +70,6 @@ AudioBus* SingleComponentEffect::getAudioInput(int32 index) {
 
 AudioBus* SingleComponentEffect::getAudioOutput(int32 index) {
   return FCast<AudioBus>(BusAt(audioOutputs, index));
-}
-
-EventBus* SingleComponentEffect::getEventInput(int32 index) {
-  return FCast<EventBus>(BusAt(eventInputs, index));
-}
-
-EventBus* SingleComponentEffect::getEventOutput(int32 index) {
-  return FCast<EventBus>(BusAt(eventOutputs, index));
 }
 
 BusList* SingleComponentEffect::getBusList(MediaType type, BusDirection dir) {

@@ -28,8 +28,6 @@ class SingleComponentEffect : public EditController, public IComponent, public I
                            int32 flags = BusInfo::kDefaultActive);
   EventBus* addEventInput(const TChar* name, int32 channels = 16, BusType busType = kMain,
                           int32 flags = BusInfo::kDefaultActive);
-  EventBus* addEventOutput(const TChar* name, int32 channels = 16, BusType busType = kMain,
-                           int32 flags = BusInfo::kDefaultActive);
   tresult removeAudioBusses();
   tresult removeEventBusses();
   tresult removeAllBusses();
@@ -37,12 +35,7 @@ class SingleComponentEffect : public EditController, public IComponent, public I
   // Registered buses by index, or null. Any thread; no allocation, no lock.
   AudioBus* getAudioInput(int32 index);
   AudioBus* getAudioOutput(int32 index);
-  EventBus* getEventInput(int32 index);
-  EventBus* getEventOutput(int32 index);
   BusList* getBusList(MediaType type, BusDirection dir);
-
-  // The processing set-up as the host last gave it. Any thread.
-  const ProcessSetup& getProcessSetup() const { return processSetup; }
 
   // --- IPluginBase (the controller and component forms are one call).
   // Host control thread; no lock.
@@ -75,10 +68,12 @@ class SingleComponentEffect : public EditController, public IComponent, public I
   uint32 PLUGIN_API getLatencySamples() SMTG_OVERRIDE;
   tresult PLUGIN_API setupProcessing(ProcessSetup& setup) SMTG_OVERRIDE;
   tresult PLUGIN_API setProcessing(TBool state) SMTG_OVERRIDE;
+  uint32 PLUGIN_API getTailSamples() SMTG_OVERRIDE;
   // Audio thread.
   tresult PLUGIN_API process(ProcessData& data) SMTG_OVERRIDE;
-  uint32 PLUGIN_API getTailSamples() SMTG_OVERRIDE;
 
+  // --- FUnknown / FObject. Any thread; no lock. The last release destroys
+  // the object.
   OBJ_METHODS(SingleComponentEffect, EditController)
   tresult PLUGIN_API queryInterface(const TUID iid, void** obj) SMTG_OVERRIDE;
   REFCOUNT_METHODS(EditController)

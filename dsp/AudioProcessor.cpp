@@ -30,6 +30,17 @@ void SanitiseInput(double* samples, size_t count)
       samples[i] = std::isnan(v) ? 0.0 : std::copysign(kLargestInput, v);
   }
 }
+
+// wet = wet * mix + dry * (1 - mix), sample by sample.
+void BlendWithDry(double* wet, const double* dry, size_t count, double mix)
+{
+  const double dryGain = 1.0 - mix;
+  for (size_t i = 0; i < count; ++i)
+  {
+    wet[i] *= mix;
+    wet[i] += dry[i] * dryGain;
+  }
+}
 }
 
 void AudioProcessor::DesignAntiAliasFilters()
@@ -91,13 +102,7 @@ void AudioProcessor::ProcessOversampled(double* frames, int nFrames)
     double* dry = mDry.Data();
     std::memcpy(dry, frames, sizeof(double) * 2 * n);
     ProcessFrames(frames, nFrames);
-    const double wet = mMix;
-    const double dryGain = 1.0 - mMix;
-    for (size_t i = 0; i < 2 * n; ++i)
-    {
-      frames[i] *= wet;
-      frames[i] += dry[i] * dryGain;
-    }
+    BlendWithDry(frames, dry, 2 * n, mMix);
     return;
   }
 
@@ -126,13 +131,7 @@ void AudioProcessor::ProcessOversampled(double* frames, int nFrames)
   mUpsamplingFilter.ProcessInterleaved(raisedFrames, raised);
   std::memcpy(dry, raised, sizeof(double) * 2 * raisedFrames);
   ProcessFrames(raised, static_cast<int>(raisedFrames));
-  const double wet = mMix;
-  const double dryGain = 1.0 - mMix;
-  for (size_t i = 0; i < 2 * raisedFrames; ++i)
-  {
-    raised[i] *= wet;
-    raised[i] += dry[i] * dryGain;
-  }
+  BlendWithDry(raised, dry, 2 * raisedFrames, mMix);
   mDecimationFilter.ProcessInterleaved(raisedFrames, raised);
   // Decimation: the first frame of every group of f.
   for (size_t i = 0; i < n; ++i)

@@ -4,10 +4,24 @@
 
 const double kOndelinoHissGain = std::exp(-11.0524084463712);
 
+namespace
+{
+// The delay lines' centre delay and the LFO's sweep around it, in ms.
+constexpr double kCentreDelayMs = 3.2813306;
+constexpr double kSweepMs = 1.5;
+
+// A delay of ms milliseconds in samples of the line (its length is one
+// second's worth).
+double DelaySamples(const DelayLine& line, double ms)
+{
+  return (line.mLength / 1000.0) * ms;
+}
+}
+
 Ondelino::Ondelino()
 {
   for (DelayLine& line : mDelayLines)
-    line.mDelay = (line.mLength / 1000.0) * 3.2813306;
+    line.mDelay = DelaySamples(line, kCentreDelayMs);
 }
 
 void Ondelino::SetMix(double x)
@@ -78,9 +92,8 @@ void Ondelino::ProcessFrames(double* frames, int nFrames)
     const int phase = mLfo.AdvancePhase();
     const double m = mLfo.NextSample(phase);
 
-    mDelayLines[0].mDelay = (mDelayLines[0].mLength / 1000.0) * (3.2813306 + 1.5 * m);
-    mDelayLines[1].mDelay = mBothModes ? (mDelayLines[1].mLength / 1000.0) * 3.2813306
-                                       : (mDelayLines[1].mLength / 1000.0) * (3.2813306 - 1.5 * m);
+    mDelayLines[0].mDelay = DelaySamples(mDelayLines[0], kCentreDelayMs + kSweepMs * m);
+    mDelayLines[1].mDelay = DelaySamples(mDelayLines[1], mBothModes ? kCentreDelayMs : kCentreDelayMs - kSweepMs * m);
 
     double* frame = frames + 2 * static_cast<size_t>(f);
     for (int c = 0; c < 2; ++c)

@@ -15,6 +15,15 @@ int RoundToInt32(double v)
     return -2147483647 - 1;
   return static_cast<int>(r);
 }
+
+// Coefficients that bring the smoother within 1 % of a step after ms
+// milliseconds, the same both ways.
+void SetSmootherTime(LFO::Smoother& smoother, double ms)
+{
+  const double c = std::pow(0.01, 1.0 / (smoother.rate * ms * 0.001));
+  smoother.rising = c;
+  smoother.falling = c;
+}
 }
 
 void Oscillator::SetSampleRate(int rate)
@@ -54,12 +63,8 @@ void LFO::SetFrequency(double hz)
   mFrequency = hz;
   mPeriod = RoundToInt32(mSampleRate * (1.0 / hz));
   const double t = (1.0 / hz) * 1000.0;
-  const double c1 = std::pow(0.01, 1.0 / (mSmoother1.rate * t * 0.001));
-  mSmoother1.rising = c1;
-  mSmoother1.falling = c1;
-  const double c2 = std::pow(0.01, 1.0 / (mSmoother2.rate * t * 0.001));
-  mSmoother2.rising = c2;
-  mSmoother2.falling = c2;
+  SetSmootherTime(mSmoother1, t);
+  SetSmootherTime(mSmoother2, t);
 }
 
 double LFO::NextSample(int phase)

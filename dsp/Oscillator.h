@@ -53,8 +53,8 @@ public:
     double falling;
   };
 
-  // Seeds the random generator with the current time (the seeding that the
-  // plug-in's construction order, places after the oscillator).
+  // Creating thread. Seeds the random generator with the current time once
+  // more (the chorus builds its LFO after the delay lines, which seed it too).
   LFO();
 
   // Both smoother states to 0; the oscillator's and both smoothers' rates to

@@ -20,7 +20,6 @@ VimbraOndelino::VimbraOndelino()
   // The editor joins here once the editor framework is part of the build.
   AddPresetsFromCurrentState("-", 1);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
-  mLastBlockSize = 0;
 }
 
 VimbraOndelino::~VimbraOndelino() = default;
@@ -85,11 +84,9 @@ void VimbraOndelino::ParameterChanged(int paramIndex, int changeSource) {
       mChorus.mWidth = param->CurrentNormalized();
       break;
     case kAnalogEmu:
-      mChorus.mAnalogEmu = v >= 0.5;
       mChorus.SetAnalogEmu(v >= 0.5);
       break;
     case kAnalogHiss:
-      mChorus.mAnalogHiss = v >= 0.5;
       mChorus.SetAnalogHiss(v >= 0.5);
       break;
     default:
@@ -108,15 +105,10 @@ void VimbraOndelino::UpdateMeterCoefficients(int nFrames) {
   mLastBlockSize = nFrames;
   mInMeterLevel = 0.0;
   mOutMeterLevel = 0.0;
-  const int blocksPerSecond = static_cast<int>(GetSampleRate() / nFrames);
-  mInMeterBlocksPerSecond = blocksPerSecond;
-  mOutMeterBlocksPerSecond = blocksPerSecond;
+  mMeterBlocksPerSecond = static_cast<int>(GetSampleRate() / nFrames);
   // Within 1 % of a new peak after 300 ms.
-  const double reach300ms = std::pow(0.01, 1.0 / (blocksPerSecond * 300 * 0.001));
-  mInMeterRising = reach300ms;
-  mInMeterFalling = std::exp(-1.0 / (blocksPerSecond * 0.3));  // 300 ms time constant
-  mOutMeterRising = reach300ms;
-  mOutMeterFalling = reach300ms;
+  mMeterReach300ms = std::pow(0.01, 1.0 / (mMeterBlocksPerSecond * 300 * 0.001));
+  mInMeterFalling = std::exp(-1.0 / (mMeterBlocksPerSecond * 0.3));  // 300 ms time constant
 }
 
 void VimbraOndelino::SmoothMeter(double peak, double rising, double falling, double* level) {
@@ -140,8 +132,10 @@ void VimbraOndelino::ProcessDoubleBlock(double** inputs, double** outputs, int n
 
   mChorus.ProcessOversampled(frames, nFrames);
 
-  SmoothMeter(mChorus.mInputPeak, mInMeterRising, mInMeterFalling, &mInMeterLevel);
-  SmoothMeter(mChorus.mOutputPeak, mOutMeterRising, mOutMeterFalling, &mOutMeterLevel);
+  // The input meter falls back more slowly than it rises; the output meter
+  // moves at one rate both ways.
+  SmoothMeter(mChorus.mInputPeak, mMeterReach300ms, mInMeterFalling, &mInMeterLevel);
+  SmoothMeter(mChorus.mOutputPeak, mMeterReach300ms, mMeterReach300ms, &mOutMeterLevel);
 
   for (int i = 0; i < nFrames; ++i) {
     outputs[0][i] = frames[2 * i];

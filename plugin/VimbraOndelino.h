@@ -42,7 +42,7 @@ class VimbraOndelino : public PluginWrapper {
   const Ondelino& Chorus() const { return mChorus; }
   double InputMeterLevel() const { return mInMeterLevel; }
   double OutputMeterLevel() const { return mOutMeterLevel; }
-  int MeterBlocksPerSecond() const { return mInMeterBlocksPerSecond; }
+  int MeterBlocksPerSecond() const { return mMeterBlocksPerSecond; }
 
  private:
   // Not named SetUpParameters: the AAX wrapper's base has a host hook of
@@ -53,13 +53,11 @@ class VimbraOndelino : public PluginWrapper {
 
   Ondelino mChorus;
   double mInMeterLevel = 0.0;
-  int mInMeterBlocksPerSecond = 0;
-  double mInMeterRising = 0.0;
-  double mInMeterFalling = 0.0;
   double mOutMeterLevel = 0.0;
-  int mOutMeterBlocksPerSecond = 0;
-  double mOutMeterRising = 0.0;
-  double mOutMeterFalling = 0.0;
+  // Meter coefficients, derived from the block size and sample rate.
+  int mMeterBlocksPerSecond = 0;
+  double mMeterReach300ms = 0.0;  // both meters' rise, the output meter's fall
+  double mInMeterFalling = 0.0;
   int mInMeterControl = -1;
   int mOutMeterControl = -1;
   int mLastBlockSize = 0;

@@ -28,6 +28,17 @@ void Connect(PointerList<Channel>& channels, int first, int count, bool connecte
   }
 }
 
+// Connected channels use the host's 64-bit buffers directly (host advances
+// per connected channel).
+template <class Channel>
+void AttachHostDoubles(PointerList<Channel>& channels, int first, int count, double* const* host) {
+  const ChannelRange range(first, count, channels.GetSize());
+  for (int i = range.begin; i < range.end; ++i) {
+    Channel* channel = channels.Get(i);
+    if (channel->mConnected) *channel->mDestination = host ? *host++ : nullptr;
+  }
+}
+
 template <class Channel>
 void ResizeScratch(Channel* channel, int frames) {
   double* oldScratch = channel->ScratchData();
@@ -94,19 +105,11 @@ void IPlugBase::AttachOutputSamples(int first, int count, float* const* host) {
 }
 
 void IPlugBase::AttachInputSamplesDouble(int first, int count, double* const* host) {
-  const ChannelRange range(first, count, NInChannels());
-  for (int i = range.begin; i < range.end; ++i) {
-    InputChannel* channel = mInChannels.Get(i);
-    if (channel->mConnected) *channel->mDestination = host ? *host++ : nullptr;
-  }
+  AttachHostDoubles(mInChannels, first, count, host);
 }
 
 void IPlugBase::AttachOutputSamplesDouble(int first, int count, double* const* host) {
-  const ChannelRange range(first, count, NOutChannels());
-  for (int i = range.begin; i < range.end; ++i) {
-    OutputChannel* channel = mOutChannels.Get(i);
-    if (channel->mConnected) *channel->mDestination = host ? *host++ : nullptr;
-  }
+  AttachHostDoubles(mOutChannels, first, count, host);
 }
 
 void IPlugBase::ClearScratchBuffers() {
@@ -131,7 +134,7 @@ void IPlugBase::ConvertOutputsToHost(int frames) {
 }
 
 void IPlugBase::RunBlock(int frames) {
-  ProcessDoubleBlock(InputSlots(), OutputSlots(), frames);
+  RunBlockDoubles(frames);
   ConvertOutputsToHost(frames);
 }
 

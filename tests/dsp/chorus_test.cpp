@@ -3,6 +3,7 @@
 // done for blocks of 0 or fewer frames).
 #include "AllocationCounter.h"
 #include "CpuFeatures.h"
+#include "NoiseSignal.h"
 #include "Ondelino.h"
 
 #include <gtest/gtest.h>
@@ -11,23 +12,12 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <vector>
 
 namespace
 {
 
 const double kCentre = (44100 / 1000.0) * 3.2813306; // 144.70667946
-
-std::vector<double> Noise(size_t count, unsigned seed, double amplitude = 1.0)
-{
-  std::mt19937 gen(seed);
-  std::uniform_real_distribution<double> dist(-amplitude, amplitude);
-  std::vector<double> v(count);
-  for (double& x : v)
-    x = dist(gen);
-  return v;
-}
 
 // A chorus set up as the plug-in's defaults would, but with saturation and
 // hiss as asked (tests that compare samples switch hiss off).

@@ -5,13 +5,13 @@
 // within a few units of the last place, hence the 1e-12 tolerances.
 #include "CpuFeatures.h"
 #include "Dsp.h"
+#include "NoiseSignal.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <random>
 #include <vector>
 
 namespace
@@ -26,16 +26,6 @@ struct Sse3Flag
   bool saved = CpuFeatures::SSE3;
   ~Sse3Flag() { CpuFeatures::SSE3 = saved; }
 };
-
-std::vector<double> Noise(size_t count, unsigned seed, double amplitude = 1.0)
-{
-  std::mt19937 gen(seed);
-  std::uniform_real_distribution<double> dist(-amplitude, amplitude);
-  std::vector<double> v(count);
-  for (double& x : v)
-    x = dist(gen);
-  return v;
-}
 
 // Snapshot of everything a cascade holds, to compare bit for bit.
 std::vector<unsigned char> Snapshot(const Dsp::Cascade& c)

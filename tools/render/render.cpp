@@ -6,6 +6,7 @@
 //   vo_render [--in in.wav] [--out out.wav] [--block N]
 //             [--set "Name=value"]...   (plain values, e.g. "Dry/Wet=70")
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

@@ -116,11 +116,14 @@ public:
   static constexpr int kMaxBlockFrames = 1 << 20;
 
 private:
+  // The identifier of the one state chunk: the plug-in's unique id.
+  uint32_t StateChunkId() const { return static_cast<uint32_t>(GetUniqueId()); }
   // Creates the typed host parameter of plug-in parameter index under id;
   // null for a kind that has none.
   AAX_IParameter* MakeHostParameter(int paramIndex, const char* id);
   // The plug-in parameter an identifier names ("1" names 0), or -1.
   int ParamIndexOf(const char* id) const;
+  // The render call's steps: audio thread, plug-in mutex held; no allocation.
   // Whether every scratch buffer holds frames samples.
   bool ScratchHolds(int frames) const;
   // Writes frames zeros into the outputs the host stem covers.

@@ -22,14 +22,14 @@ AAX_ResultCode IPlugAAX::StateChunkIdAt(int32_t index, uint32_t* id) {
     *id = 0;
     return AAX_ERROR_INVALID_CHUNK_INDEX;
   }
-  *id = static_cast<uint32_t>(GetUniqueId());
+  *id = StateChunkId();
   return AAX_SUCCESS;
 }
 
 AAX_ResultCode IPlugAAX::GetStateChunkSize(uint32_t chunkId, uint32_t* size) {
   if (!size) return AAX_ERROR_NULL_ARGUMENT;
   *size = 0;
-  if (chunkId != static_cast<uint32_t>(GetUniqueId())) return AAX_ERROR_INVALID_CHUNK_ID;
+  if (chunkId != StateChunkId()) return AAX_ERROR_INVALID_CHUNK_ID;
   StateChunk state;
   // A state that cannot be written has no size the host could rely on.
   if (!WriteState(&state)) return AAX_ERROR_INVALID_CHUNK_ID;
@@ -39,7 +39,7 @@ AAX_ResultCode IPlugAAX::GetStateChunkSize(uint32_t chunkId, uint32_t* size) {
 
 AAX_ResultCode IPlugAAX::SaveStateChunk(uint32_t chunkId, AAX_HostChunk* chunk) {
   if (!chunk) return AAX_ERROR_NULL_ARGUMENT;
-  if (chunkId != static_cast<uint32_t>(GetUniqueId())) return AAX_ERROR_INVALID_CHUNK_ID;
+  if (chunkId != StateChunkId()) return AAX_ERROR_INVALID_CHUNK_ID;
   StateChunk state;
   if (!WriteState(&state)) return AAX_ERROR_INVALID_CHUNK_ID;
   chunk->size = state.Size();
@@ -50,7 +50,7 @@ AAX_ResultCode IPlugAAX::SaveStateChunk(uint32_t chunkId, AAX_HostChunk* chunk) 
 
 AAX_ResultCode IPlugAAX::LoadStateChunk(uint32_t chunkId, const AAX_HostChunk* chunk) {
   if (!chunk) return AAX_ERROR_NULL_ARGUMENT;
-  if (chunkId != static_cast<uint32_t>(GetUniqueId())) return AAX_ERROR_INVALID_CHUNK_ID;
+  if (chunkId != StateChunkId()) return AAX_ERROR_INVALID_CHUNK_ID;
   // The size comes from the host's record: a negative one, or one beyond
   // what a state of this plug-in holds, is not this plug-in's state, and
   // copying it would read past the host's data.
@@ -76,7 +76,7 @@ AAX_ResultCode IPlugAAX::LoadStateChunk(uint32_t chunkId, const AAX_HostChunk* c
 
 AAX_ResultCode IPlugAAX::CompareStateChunk(const AAX_HostChunk* chunk, bool* matches) {
   if (!chunk || !matches) return AAX_ERROR_NULL_ARGUMENT;
-  if (chunk->chunkId != static_cast<uint32_t>(GetUniqueId())) {
+  if (chunk->chunkId != StateChunkId()) {
     *matches = true;  // another plug-in's chunk: nothing of ours to differ
     return AAX_SUCCESS;
   }

@@ -76,8 +76,8 @@ AAX_ResultCode AAX_CEffectParameters::BindProxiesAndParameters(IACFUnknown* cont
   int32_t count = 0;
   CountParameters(&count);
   if (count > 0) {
-    mNumChunkedParameters = count - static_cast<int32_t>(mExcludedIds.size());
-    if (mNumChunkedParameters < 0)
+    const int32_t chunkedParameters = count - static_cast<int32_t>(mExcludedIds.size());
+    if (chunkedParameters < 0)
       ReportAssertFailure("AAX_CEffectParameters", 128, "mNumChunkedParameters >= 0", 1);
   }
   return AAX_SUCCESS;

@@ -143,7 +143,6 @@ private:
   int32_t mChangeCount = 0;
   int32_t mLastChunkSize = 0;
   AAX_CChunkDataParser mChunkParser;
-  int32_t mNumChunkedParameters = 0;
   AAX_CPacketQueue mPacketQueue;
   AAX_CParameterTable mParameterTable;
   std::set<std::string, std::less<>> mExcludedIds;

@@ -1,5 +1,6 @@
 #pragma once
-// Proxy for a host page table; belongs to whoever requested it.
+// Proxy for a host page table; belongs to whoever requested it. Made and
+// used on the host's thread that builds the page table; no lock.
 
 #include "AAX_HostPageTableInterfaces.h"
 #include "AAX_HostRef.h"

@@ -216,6 +216,9 @@ TEST_F(WrapperParameters, BindingAgainRebuildsTheHostParameters) {
   EXPECT_EQ(13, count);
   EXPECT_NE(nullptr, plug->BypassParameter());
   EXPECT_STREQ("1", plug->ParamHostId(0));
+  // The identifiers are made anew, not appended to the first binding's.
+  EXPECT_STREQ("12", plug->ParamHostId(11));
+  EXPECT_EQ(nullptr, plug->ParamHostId(12));
 }
 
 TEST_F(WrapperParameters, UnbindingAndAFailedBindingLeaveNoBypass) {

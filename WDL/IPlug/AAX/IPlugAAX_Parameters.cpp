@@ -59,6 +59,9 @@ AAX_ResultCode IPlugAAX::UnbindController() {
 }
 
 AAX_ResultCode IPlugAAX::SetUpParameters() {
+  // A new binding sets every parameter up again; the host parameters copy
+  // their identifiers, so the previous binding's list can go.
+  mParamIds.DeleteAll(true);
   AAX_CString bypassId;
   GetBypassParameterId(&bypassId);
   auto* bypass = new AAX_CParameter<bool>(

@@ -1,5 +1,6 @@
 #include "PluginRender.h"
 
+#include "AudioCompare.h"
 #include "PluginSession.h"
 #include "TestSignal.h"
 #include "WavFile.h"
@@ -71,29 +72,6 @@ double Render(HostedEffect& effect, const vo::AudioData& in,
   return seconds;
 }
 
-int Compare(const vo::AudioData& out, const std::string& path, double tolerance) {
-  vo::AudioData reference;
-  std::string error;
-  if (!vo::ReadWavFile(path, &reference, &error)) {
-    std::printf("cannot read %s: %s\n", path.c_str(), error.c_str());
-    return 1;
-  }
-  if (reference.Frames() != out.Frames() || reference.channels != out.channels) {
-    std::printf("reference has %d frames x %d channels, output %d x %d\n", reference.Frames(),
-                reference.channels, out.Frames(), out.channels);
-    return 1;
-  }
-  double worst = 0.0;
-  for (int c = 0; c < out.channels; ++c)
-    for (int i = 0; i < out.Frames(); ++i) {
-      const double d = std::fabs(out.samples[c][i] - reference.samples[c][i]);
-      worst = std::isnan(d) ? INFINITY : std::max(worst, d);
-    }
-  std::printf("largest difference from %s: %.3g (tolerance %.3g)\n", path.c_str(), worst,
-              tolerance);
-  return worst <= tolerance ? 0 : 1;
-}
-
 }  // namespace
 
 int RunRender(Module& module, const RenderOptions& options) {
@@ -138,7 +116,7 @@ int RunRender(Module& module, const RenderOptions& options) {
   const double audioSeconds = in.Frames() / static_cast<double>(in.sampleRate);
   std::printf("rendered %.2f s through the AAX module, real-time factor %.1f\n", audioSeconds,
               seconds > 0.0 ? audioSeconds / seconds : 0.0);
-  return options.compare.empty() ? 0 : Compare(out, options.compare, options.tolerance);
+  return options.compare.empty() ? 0 : vo::CompareWithWavFile(out, options.compare, options.tolerance);
 }
 
 }  // namespace fakehost

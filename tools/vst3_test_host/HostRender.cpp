@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "AudioCompare.h"
 #include "HostObjects.h"
 #include "HostedPlugin.h"
 #include "TestSignal.h"
@@ -101,30 +102,6 @@ double Process(HostedPlugin& plug, HostParameterChanges& changes, const AudioDat
   return seconds;
 }
 
-int Compare(const AudioData& out, const std::string& path, double tolerance) {
-  AudioData reference;
-  std::string error;
-  if (!ReadWavFile(path, &reference, &error)) {
-    std::printf("cannot read %s: %s\n", path.c_str(), error.c_str());
-    return 1;
-  }
-  if (reference.Frames() != out.Frames() || reference.channels != out.channels) {
-    std::printf("reference has %d frames x %d channels, output %d x %d\n", reference.Frames(),
-                reference.channels, out.Frames(), out.channels);
-    return 1;
-  }
-  double worst = 0.0;
-  for (int c = 0; c < out.channels; ++c) {
-    for (int i = 0; i < out.Frames(); ++i) {
-      const double d = std::fabs(out.samples[static_cast<size_t>(c)][static_cast<size_t>(i)] -
-                                 reference.samples[static_cast<size_t>(c)][static_cast<size_t>(i)]);
-      worst = std::isnan(d) ? INFINITY : std::max(worst, d);
-    }
-  }
-  std::printf("largest difference from %s: %.3g (tolerance %.3g)\n", path.c_str(), worst, tolerance);
-  return worst <= tolerance ? 0 : 1;
-}
-
 }  // namespace
 
 int RunRender(const PluginModule& module, const RenderOptions& options) {
@@ -194,7 +171,7 @@ int RunRender(const PluginModule& module, const RenderOptions& options) {
   const double audioSeconds = in.Frames() / static_cast<double>(in.sampleRate);
   std::printf("rendered %.2f s in %d-bit processing, real-time factor %.1f\n", audioSeconds,
               options.doubles ? 64 : 32, seconds > 0.0 ? audioSeconds / seconds : 0.0);
-  return options.compare.empty() ? 0 : Compare(out, options.compare, options.tolerance);
+  return options.compare.empty() ? 0 : vo::CompareWithWavFile(out, options.compare, options.tolerance);
 }
 
 }  // namespace vst3host

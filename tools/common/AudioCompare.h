@@ -1,0 +1,15 @@
+#pragma once
+// Checks a render against a reference WAV file, as the test hosts' --compare
+// option does.
+#include <string>
+
+#include "WavFile.h"
+
+namespace vo {
+
+// Prints the largest sample difference from the reference (or why there is
+// none) and answers 0 when it is within tolerance, 1 otherwise. A NaN sample
+// counts as an infinite difference.
+int CompareWithWavFile(const AudioData& output, const std::string& referencePath, double tolerance);
+
+}  // namespace vo

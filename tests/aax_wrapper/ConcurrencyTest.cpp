@@ -30,7 +30,11 @@ TEST(WrapperConcurrency, RenderingStateAndEditorChangesInterleaveSafely) {
   context.privateData = &privateData;
 
   std::atomic<bool> done{false};
+  // The blocks start only once the state thread runs, so the two overlap
+  // however the threads are scheduled.
+  std::atomic<bool> stateThreadRunning{false};
   std::thread audio([&] {
+    while (!stateThreadRunning) std::this_thread::yield();
     AAX_RenderContext* one = &context;
     for (int block = 0; block < 400; ++block) ProcessRenderContexts(&one, &one + 1);
     done = true;
@@ -44,6 +48,7 @@ TEST(WrapperConcurrency, RenderingStateAndEditorChangesInterleaveSafely) {
   std::vector<unsigned char> record(kAAX_HostChunkDataOffset + 96);
   auto* chunk = reinterpret_cast<AAX_HostChunk*>(record.data());
   int transfers = 0;
+  stateThreadRunning = true;
   while (!done) {
     uint32_t size = 0;
     ASSERT_EQ(AAX_SUCCESS, plug->GetStateChunkSize(id, &size));

@@ -25,7 +25,11 @@ TEST(Vst3Concurrency, StateTransfersAndBlocksNeverOverlap) {
   SetUpProcessing(plug, kSample32, 128);
 
   std::atomic<bool> done{false};
+  // The blocks start only once the state thread runs, so the two overlap
+  // however the threads are scheduled.
+  std::atomic<bool> stateThreadRunning{false};
   std::thread audio([&] {
+    while (!stateThreadRunning) std::this_thread::yield();
     StereoBlock<float> block(128);
     block.Fill();
     HostParameterChanges changes;
@@ -39,6 +43,7 @@ TEST(Vst3Concurrency, StateTransfersAndBlocksNeverOverlap) {
     done = true;
   });
   int transfers = 0;
+  stateThreadRunning = true;
   while (!done) {
     HostStream out;
     ASSERT_EQ(plug->getState(&out), kResultOk);

@@ -54,7 +54,7 @@ function(vo_add_test)
       set_property(GLOBAL APPEND PROPERTY VO_TSAN_TESTS ${T_NAME})
     endif()
   endif()
-  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 300)
 endfunction()
 
 # Called once at the end of the top-level list: a target that builds just the

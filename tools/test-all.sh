@@ -42,6 +42,7 @@ ninja -C build/windows
 step "Windows tests under Wine"
 source tools/wine-env.sh
 ctest --test-dir build/windows -j 4 --output-on-failure
+wine_env_stop
 
 step "fuzzing (libFuzzer, bounded time)"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -19,4 +19,4 @@ endif()
 add_test(NAME aax_test_host_parameters
          COMMAND aax_test_host --module=${parameters_module} --gtest_brief=1
                  --gtest_filter=EffectParametersHost*)
-set_tests_properties(aax_test_host_parameters PROPERTIES LABELS aax TIMEOUT 600)
+set_tests_properties(aax_test_host_parameters PROPERTIES LABELS aax TIMEOUT 300)

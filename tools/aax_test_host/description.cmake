@@ -25,4 +25,4 @@ endif()
 add_test(NAME aax_test_host_description
          COMMAND aax_test_host --module=${description_module} --gtest_filter=Description*
                  --gtest_brief=1)
-set_tests_properties(aax_test_host_description PROPERTIES LABELS aax TIMEOUT 600)
+set_tests_properties(aax_test_host_description PROPERTIES LABELS aax TIMEOUT 300)

@@ -22,7 +22,7 @@ if(TARGET VimbraOndelino_aax)
   set(out ${CMAKE_CURRENT_BINARY_DIR})
   add_test(NAME aax_plugin_host_check
            COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1)
-  set_tests_properties(aax_plugin_host_check PROPERTIES LABELS aax TIMEOUT 600)
+  set_tests_properties(aax_plugin_host_check PROPERTIES LABELS aax TIMEOUT 300)
 
   # The built-in signal, and a WAV file, rendered through the module with
   # hiss off, each compared with the render tool's output for the same

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -44,28 +43,7 @@ int main(int argc, char** argv) {
   if (command != "render") return Usage();
 
   fakehost::RenderOptions options;
-  for (int i = 3; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--in" && hasValue) {
-      options.input = argv[++i];
-    } else if (arg == "--out" && hasValue) {
-      options.output = argv[++i];
-    } else if (arg == "--compare" && hasValue) {
-      options.compare = argv[++i];
-    } else if (arg == "--tolerance" && hasValue) {
-      options.tolerance = std::atof(argv[++i]);
-    } else if (arg == "--block" && hasValue) {
-      options.blockFrames = std::atoi(argv[++i]);
-      if (options.blockFrames < 1) return Usage();
-    } else if (arg == "--set" && hasValue) {
-      const std::string setting = argv[++i];
-      const size_t equals = setting.rfind('=');
-      if (equals == std::string::npos || equals == 0) return Usage();
-      options.settings.emplace_back(setting.substr(0, equals), setting.substr(equals + 1));
-    } else {
-      return Usage();
-    }
-  }
+  for (int i = 3; i < argc; ++i)
+    if (vo::ParseRenderOption(argc, argv, &i, &options) != vo::OptionParse::kTaken) return Usage();
   return fakehost::RunRender(fakehost::ModuleUnderTest(), options);
 }

@@ -8,22 +8,11 @@
 // file.
 
 #include "ModuleLoader.h"
-
-#include <string>
-#include <utility>
-#include <vector>
+#include "RenderOptions.h"
 
 namespace fakehost {
 
-struct RenderOptions {
-  std::string input;    // WAV file; empty: the built-in test signal
-  std::string output;   // WAV file to write; empty: none
-  std::string compare;  // reference WAV file the output must match; empty: none
-  double tolerance = 1e-6;
-  // Plain values by parameter name, as the host applies them.
-  std::vector<std::pair<std::string, std::string>> settings;
-  int blockFrames = 512;
-};
+using RenderOptions = vo::RenderOptions;
 
 // 0 on success; prints the real-time factor, and the largest difference
 // from the reference when there is one.

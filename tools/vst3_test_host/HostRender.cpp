@@ -134,13 +134,14 @@ int RunRender(const PluginModule& module, const RenderOptions& options) {
       HostParameterChanges changes;
       for (const auto& setting : options.settings) {
         const long long id = plug.FindParameter(setting.first);
-        if (id < 0) {
-          std::printf("no parameter named \"%s\"\n", setting.first.c_str());
+        double plain = 0.0;
+        if (id < 0 || !vo::ParseNumber(setting.second, &plain)) {
+          std::printf("no parameter \"%s\" takes \"%s\"\n", setting.first.c_str(), setting.second.c_str());
           result = 1;
           continue;
         }
         const auto paramId = static_cast<Vst::ParamID>(id);
-        changes.Add(paramId, plug.Controller()->plainParamToNormalized(paramId, setting.second));
+        changes.Add(paramId, plug.Controller()->plainParamToNormalized(paramId, plain));
       }
       plug.ActivateDefaultBuses();
       Vst::SpeakerArrangement stereoIn = Vst::SpeakerArr::kStereo, stereoOut = Vst::SpeakerArr::kStereo;

@@ -4,24 +4,15 @@
 // parameters through the parameter queues, fixed-size blocks) and writes
 // the result as a WAV file.
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "PluginModule.h"
+#include "RenderOptions.h"
 
 namespace vo {
 namespace vst3host {
 
-struct RenderOptions {
-  std::string input;    // WAV file; empty: the built-in test signal
-  std::string output;   // WAV file to write
-  std::string compare;  // reference WAV file the output must match; empty: none
-  double tolerance = 1e-6;
-  // Parameters by name with plain values, sent in the first block's queues.
-  std::vector<std::pair<std::string, double>> settings;
-  bool doubles = false;  // 64-bit processing
-  int blockFrames = 512;
+// The settings' values are plain numbers, sent in the first block's queues.
+struct RenderOptions : vo::RenderOptions {
+  bool doubles = false;    // 64-bit processing
   int sampleRate = 44100;  // of the built-in signal
 };
 

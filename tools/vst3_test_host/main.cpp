@@ -9,7 +9,6 @@
 // linked in and ignores the module argument.
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -27,17 +26,6 @@ int Usage() {
   return 2;
 }
 
-bool ParseSetting(const std::string& text, std::pair<std::string, double>* setting) {
-  const size_t equals = text.rfind('=');
-  if (equals == std::string::npos || equals == 0) return false;
-  char* end = nullptr;
-  const std::string number = text.substr(equals + 1);
-  const double value = std::strtod(number.c_str(), &end);
-  if (number.empty() || *end != 0) return false;
-  *setting = {text.substr(0, equals), value};
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,28 +41,11 @@ int main(int argc, char** argv) {
 
   vo::vst3host::RenderOptions options;
   for (int i = 3; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--double") {
+    if (std::strcmp(argv[i], "--double") == 0) {
       options.doubles = true;
-    } else if (arg == "--in" && hasValue) {
-      options.input = argv[++i];
-    } else if (arg == "--out" && hasValue) {
-      options.output = argv[++i];
-    } else if (arg == "--compare" && hasValue) {
-      options.compare = argv[++i];
-    } else if (arg == "--tolerance" && hasValue) {
-      options.tolerance = std::atof(argv[++i]);
-    } else if (arg == "--block" && hasValue) {
-      options.blockFrames = std::atoi(argv[++i]);
-      if (options.blockFrames < 1) return Usage();
-    } else if (arg == "--set" && hasValue) {
-      std::pair<std::string, double> setting;
-      if (!ParseSetting(argv[++i], &setting)) return Usage();
-      options.settings.push_back(setting);
-    } else {
-      return Usage();
+      continue;
     }
+    if (vo::ParseRenderOption(argc, argv, &i, &options) != vo::OptionParse::kTaken) return Usage();
   }
   return vo::vst3host::RunRender(module, options);
 }

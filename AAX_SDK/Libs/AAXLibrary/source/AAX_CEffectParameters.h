@@ -139,6 +139,11 @@ private:
   // Fills the parser with one entry per chunked parameter.
   void BuildChunkEntries();
   bool IsExcluded(const char* id) const;
+  // Calls visit(parameter, id) for each parameter the state chunk holds, in
+  // table order, until it answers false. An empty table entry is reported
+  // as an assertion at assertLine, or skipped silently when that is 0.
+  template <typename Visit>
+  void ForEachChunkParameter(int assertLine, Visit visit);
 
   int32_t mChangeCount = 0;
   int32_t mLastChunkSize = 0;

@@ -29,6 +29,22 @@ bool AAX_CEffectParameters::IsExcluded(const char* id) const {
   return mExcludedIds.find(id) != mExcludedIds.end();
 }
 
+template <typename Visit>
+void AAX_CEffectParameters::ForEachChunkParameter(int assertLine, Visit visit) {
+  int32_t count = 0;
+  CountParameters(&count);
+  for (int32_t index = 0; index < count; ++index) {
+    AAX_IParameter* parameter = mParameterTable.At(index);
+    if (!parameter) {
+      if (assertLine != 0) ReportAssertFailure("AAX_CEffectParameters", assertLine, "NULL != parameter", 1);
+      continue;
+    }
+    const char* id = parameter->IdString();
+    if (IsExcluded(id)) continue;
+    if (!visit(*parameter, id)) return;
+  }
+}
+
 AAX_ResultCode AAX_CEffectParameters::CountStateChunks(int32_t* out) {
   if (!out) return AAX_ERROR_NULL_ARGUMENT;
   *out = 1;
@@ -43,31 +59,23 @@ AAX_ResultCode AAX_CEffectParameters::StateChunkIdAt(int32_t index, uint32_t* ou
 
 void AAX_CEffectParameters::BuildChunkEntries() {
   mChunkParser.RemoveAll();
-  int32_t count = 0;
-  CountParameters(&count);
-  for (int32_t index = 0; index < count; ++index) {
-    const AAX_IParameter* parameter = mParameterTable.At(index);
-    if (!parameter) {
-      ReportAssertFailure("AAX_CEffectParameters", 815, "NULL != parameter", 1);
-      continue;
-    }
-    const char* id = parameter->IdString();
-    if (IsExcluded(id)) continue;
+  ForEachChunkParameter(815, [this](const AAX_IParameter& parameter, const char* id) {
     float asFloat = 0.0f;
     int32_t asInt = 0;
     bool asBool = false;
     double asDouble = 0.0;
-    if (parameter->ReadFloat(&asFloat)) {
+    if (parameter.ReadFloat(&asFloat)) {
       mChunkParser.AppendDouble(id, asFloat);
-    } else if (parameter->ReadInt(&asInt)) {
+    } else if (parameter.ReadInt(&asInt)) {
       mChunkParser.AppendInt32(id, asInt);
-    } else if (parameter->ReadBool(&asBool)) {
+    } else if (parameter.ReadBool(&asBool)) {
       mChunkParser.AppendInt32(id, asBool ? 1 : 0);
-    } else if (parameter->ReadDouble(&asDouble)) {
+    } else if (parameter.ReadDouble(&asDouble)) {
       mChunkParser.AppendDouble(id, asDouble);
     }
     // No parameter type reads as text, so no string entries are written.
-  }
+    return true;
+  });
 }
 
 AAX_ResultCode AAX_CEffectParameters::GetStateChunkSize(uint32_t chunkId, uint32_t* out) {
@@ -101,13 +109,7 @@ AAX_ResultCode AAX_CEffectParameters::LoadStateChunk(uint32_t chunkId, const AAX
   if (chunkId != kAAX_ControlsChunkId) return AAX_ERROR_INVALID_CHUNK_ID;
   if (!chunk) return AAX_ERROR_NULL_ARGUMENT;
   mChunkParser.ReadChunk(chunk);
-  int32_t count = 0;
-  CountParameters(&count);
-  for (int32_t index = 0; index < count; ++index) {
-    AAX_IParameter* parameter = mParameterTable.At(index);
-    if (!parameter) continue;
-    const char* id = parameter->IdString();
-    if (IsExcluded(id)) continue;
+  ForEachChunkParameter(0, [this](AAX_IParameter& parameter, const char* id) {
     float asFloat = 0.0f;
     int32_t asInt = 0;
     bool asBool = false;
@@ -115,18 +117,19 @@ AAX_ResultCode AAX_CEffectParameters::LoadStateChunk(uint32_t chunkId, const AAX
     int32_t storedInt = 0;
     // A stored number that is not finite is not a value: the parameter keeps
     // its own.
-    if (parameter->ReadFloat(&asFloat)) {
+    if (parameter.ReadFloat(&asFloat)) {
       if (mChunkParser.LookUpDouble(id, &stored) && std::isfinite(ToFloat(stored)))
-        parameter->AssignFloat(ToFloat(stored));
-    } else if (parameter->ReadInt(&asInt)) {
-      if (mChunkParser.LookUpInt32(id, &storedInt)) parameter->AssignInt(storedInt);
-    } else if (parameter->ReadBool(&asBool)) {
-      if (mChunkParser.LookUpInt32(id, &storedInt)) parameter->AssignBool(storedInt != 0);
-    } else if (parameter->ReadDouble(&stored)) {
+        parameter.AssignFloat(ToFloat(stored));
+    } else if (parameter.ReadInt(&asInt)) {
+      if (mChunkParser.LookUpInt32(id, &storedInt)) parameter.AssignInt(storedInt);
+    } else if (parameter.ReadBool(&asBool)) {
+      if (mChunkParser.LookUpInt32(id, &storedInt)) parameter.AssignBool(storedInt != 0);
+    } else if (parameter.ReadDouble(&stored)) {
       if (mChunkParser.LookUpDouble(id, &stored) && std::isfinite(stored))
-        parameter->AssignDouble(stored);
+        parameter.AssignDouble(stored);
     }
-  }
+    return true;
+  });
   return AAX_SUCCESS;
 }
 
@@ -136,18 +139,9 @@ AAX_ResultCode AAX_CEffectParameters::CompareStateChunk(const AAX_HostChunk* chu
     *isEqual = true;
     return AAX_SUCCESS;
   }
-  *isEqual = false;
   mChunkParser.ReadChunk(chunk);
-  int32_t count = 0;
-  CountParameters(&count);
-  for (int32_t index = 0; index < count; ++index) {
-    const AAX_IParameter* parameter = mParameterTable.At(index);
-    if (!parameter) {
-      ReportAssertFailure("AAX_CEffectParameters", 667, "NULL != parameter", 1);
-      continue;
-    }
-    const char* id = parameter->IdString();
-    if (IsExcluded(id)) continue;
+  bool allEqual = true;
+  ForEachChunkParameter(667, [this, &allEqual](const AAX_IParameter& parameter, const char* id) {
     float asFloat = 0.0f;
     int32_t asInt = 0;
     bool asBool = false;
@@ -155,18 +149,19 @@ AAX_ResultCode AAX_CEffectParameters::CompareStateChunk(const AAX_HostChunk* chu
     double stored = 0.0;
     int32_t storedInt = 0;
     bool equal = true;  // a parameter of no known type counts as equal
-    if (parameter->ReadFloat(&asFloat)) {
+    if (parameter.ReadFloat(&asFloat)) {
       equal = mChunkParser.LookUpDouble(id, &stored) && ToFloat(stored) == asFloat;
-    } else if (parameter->ReadInt(&asInt)) {
+    } else if (parameter.ReadInt(&asInt)) {
       equal = mChunkParser.LookUpInt32(id, &storedInt) && storedInt == asInt;
-    } else if (parameter->ReadBool(&asBool)) {
+    } else if (parameter.ReadBool(&asBool)) {
       equal = mChunkParser.LookUpInt32(id, &storedInt) && (storedInt != 0) == asBool;
-    } else if (parameter->ReadDouble(&asDouble)) {
+    } else if (parameter.ReadDouble(&asDouble)) {
       // Within float precision: what a host stored and read back compares equal.
       equal = mChunkParser.LookUpDouble(id, &stored) && ToFloat(stored) == ToFloat(asDouble);
     }
-    if (!equal) return AAX_SUCCESS;  // missing, different or not a number
-  }
-  *isEqual = true;
+    allEqual = equal;  // missing, different or not a number: stop here
+    return equal;
+  });
+  *isEqual = allEqual;
   return AAX_SUCCESS;
 }

@@ -18,7 +18,8 @@
 
 namespace {
 
-int Usage() {
+int Usage(const std::string& problem = "") {
+  if (!problem.empty()) std::fprintf(stderr, "aax_plugin_host: %s\n", problem.c_str());
   std::fprintf(stderr,
                "usage: aax_plugin_host check <module> [GoogleTest options]\n"
                "       aax_plugin_host render <module> [--in f.wav] [--out f.wav]\n"
@@ -43,7 +44,14 @@ int main(int argc, char** argv) {
   if (command != "render") return Usage();
 
   fakehost::RenderOptions options;
-  for (int i = 3; i < argc; ++i)
-    if (vo::ParseRenderOption(argc, argv, &i, &options) != vo::OptionParse::kTaken) return Usage();
+  for (int i = 3; i < argc; ++i) {
+    std::string problem;
+    const std::string arg = argv[i];
+    switch (vo::ParseRenderOption(argc, argv, &i, &options, &problem)) {
+      case vo::OptionParse::kTaken: continue;
+      case vo::OptionParse::kUnknown: return Usage("unknown option \"" + arg + "\"");
+      case vo::OptionParse::kBad: return Usage(problem);
+    }
+  }
   return fakehost::RunRender(fakehost::ModuleUnderTest(), options);
 }

@@ -4,6 +4,7 @@
 #include "PluginSession.h"
 #include "TestSignal.h"
 #include "WavFile.h"
+#include "WavWriter.h"
 
 #include <algorithm>
 #include <chrono>
@@ -84,6 +85,13 @@ int RunRender(Module& module, const RenderOptions& options) {
     return 1;
   }
   in = Stereo(in);
+  // Opened before rendering, so that an output that cannot be written is
+  // reported at once rather than after the whole render.
+  vo::WavWriter writer;
+  if (!options.output.empty() && !writer.Open(options.output, in.sampleRate, in.channels, &error)) {
+    std::printf("%s\n", error.c_str());
+    return 1;
+  }
   vo::AudioData out = in;
 
   double seconds = 0.0;
@@ -109,8 +117,8 @@ int RunRender(Module& module, const RenderOptions& options) {
     }
   }
 
-  if (!options.output.empty() && !vo::WriteWavFile(options.output, out, &error)) {
-    std::printf("cannot write %s: %s\n", options.output.c_str(), error.c_str());
+  if (!options.output.empty() && !vo::FinishWavFile(writer, out, &error)) {
+    std::printf("%s\n", error.c_str());
     return 1;
   }
   const double audioSeconds = in.Frames() / static_cast<double>(in.sampleRate);

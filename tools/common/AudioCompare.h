@@ -1,8 +1,9 @@
 #pragma once
-// Checks a render against a reference WAV file, as the test hosts' --compare
-// option does.
+// Checks a render against a reference WAV file, as the --compare option of
+// the render tool and the test hosts does. Both are read in blocks.
 #include <string>
 
+#include "FrameSource.h"
 #include "WavFile.h"
 
 namespace vo {
@@ -10,6 +11,7 @@ namespace vo {
 // Prints the largest sample difference from the reference (or why there is
 // none) and answers 0 when it is within tolerance, 1 otherwise. A NaN sample
 // counts as an infinite difference.
+int CompareWithWavFile(FrameSource& output, const std::string& referencePath, double tolerance);
 int CompareWithWavFile(const AudioData& output, const std::string& referencePath, double tolerance);
 
 }  // namespace vo

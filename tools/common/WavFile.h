@@ -1,6 +1,7 @@
 #pragma once
-// Minimal RIFF/WAVE reading and writing for the render tool and test hosts.
-// Reads 16-, 24- and 32-bit PCM and 32/64-bit float; writes 32-bit float.
+// Audio held whole in memory, and WAV files read into it or written from it
+// at once (the test hosts' way; the render tool streams with WavReader and
+// WavWriter, which these are built on).
 #include <string>
 #include <vector>
 
@@ -13,9 +14,12 @@ struct AudioData {
   int Frames() const { return samples.empty() ? 0 : static_cast<int>(samples[0].size()); }
 };
 
-// Answers false with a message in *error when the file cannot be read or is
-// not a WAV file of a supported format.
+// Answers false with a message in *error when the file cannot be read, is not
+// a WAV file of a supported format, or holds no frames.
 bool ReadWavFile(const std::string& path, AudioData* out, std::string* error);
-bool WriteWavFile(const std::string& path, const AudioData& audio, std::string* error);
+class WavWriter;
+// Appends all of audio to a writer opened before the render (with audio's
+// rate and channel count) and closes it; false with a message in *error.
+bool FinishWavFile(WavWriter& writer, const AudioData& audio, std::string* error);
 
 }  // namespace vo

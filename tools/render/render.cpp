@@ -2,6 +2,8 @@
 // through its factory, set parameters, announce them as a state restore
 // would, then run the input in host-sized 32-bit blocks through the block
 // entry. Input is a WAV file or the built-in test signal; output a WAV file.
+// The audio streams through in blocks, so memory stays the same whatever
+// the input's length.
 //
 //   vo_render [--in in.wav] [--out out.wav] [--block N]
 //             [--set "Name=value"]...   (plain values, e.g. "Dry/Wet=70")
@@ -10,18 +12,42 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "AudioCompare.h"
 #include "RenderOptions.h"
+#include "RenderProgress.h"
 #include "TestSignal.h"
 #include "VimbraOndelino.h"
-#include "WavFile.h"
+#include "WavReader.h"
+#include "WavWriter.h"
 
 namespace {
+
+constexpr int kBadUsage = 2;
+constexpr int kFailed = 1;
+
+int Usage(const char* program, const std::string& problem) {
+  std::fprintf(stderr,
+               "%s: %s\n"
+               "usage: %s [--in in.wav] [--out out.wav] [--block 1..%d] [--set \"Name=value\"]...\n"
+               "          [--compare reference.wav] [--tolerance t]\n",
+               program, problem.c_str(), program, vo::RenderOptions::kMaxBlockFrames);
+  return kBadUsage;
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return kFailed;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ignored;
+  return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, ignored);
+}
 
 int FindParam(const IPlugBase& plug, const std::string& name) {
   for (int i = 0; i < plug.NParams(); ++i)
@@ -29,70 +55,122 @@ int FindParam(const IPlugBase& plug, const std::string& name) {
   return -1;
 }
 
+// Sets each named parameter to its plain value; a value outside the
+// parameter's range is clamped into it, and said so.
+bool ApplySettings(IPlugBase& plug, const vo::RenderOptions& options, std::string* problem) {
+  for (const auto& [name, text] : options.settings) {
+    const std::string setting = "--set \"" + name + "=" + text + "\"";
+    const int index = FindParam(plug, name);
+    double value = 0.0;
+    if (index < 0) {
+      *problem = setting + ": the plug-in has no parameter \"" + name + "\"";
+      return false;
+    }
+    if (!vo::ParseNumber(text, &value)) {
+      *problem = setting + ": \"" + text + "\" is not a finite number";
+      return false;
+    }
+    IPlugParameter* param = plug.GetParam(index);
+    param->RestoreValue(value);
+    if (param->Value() != value)
+      std::fprintf(stderr, "%s: %s is outside \"%s\"'s range %g to %g; %g is used\n", setting.c_str(),
+                   text.c_str(), name.c_str(), param->GetMin(), param->GetMax(), param->Value());
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   vo::RenderOptions opt;
   opt.output = "render.wav";
-  bool usable = true;
-  for (int i = 1; i < argc && usable; ++i)
-    usable = vo::ParseRenderOption(argc, argv, &i, &opt) == vo::OptionParse::kTaken;
-  if (!usable) {
-    std::fprintf(stderr, "usage: %s [--in in.wav] [--out out.wav] [--block N] [--set \"Name=value\"]...\n"
-                 "          [--compare reference.wav] [--tolerance t]\n",
-                 argv[0]);
-    return 2;
+  for (int i = 1; i < argc; ++i) {
+    std::string problem;
+    const std::string arg = argv[i];
+    switch (vo::ParseRenderOption(argc, argv, &i, &opt, &problem)) {
+      case vo::OptionParse::kTaken: continue;
+      case vo::OptionParse::kUnknown: return Usage(argv[0], "unknown option \"" + arg + "\"");
+      case vo::OptionParse::kBad: return Usage(argv[0], problem);
+    }
   }
-  vo::AudioData input;
+  // Streaming reads the input while the output is written, and the
+  // comparison reads the output back: neither may be the other's file.
+  if (SameFile(opt.input, opt.output))
+    return Usage(argv[0], "--out \"" + opt.output + "\" is the input file");
+  if (SameFile(opt.compare, opt.output))
+    return Usage(argv[0], "--out \"" + opt.output + "\" is the reference file");
+
+  vo::AudioData testSignal;
+  std::unique_ptr<vo::FrameSource> source;
   std::string error;
   if (opt.input.empty()) {
-    input = vo::MakeTestSignal();
-  } else if (!vo::ReadWavFile(opt.input, &input, &error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 1;
+    testSignal = vo::MakeTestSignal();
+    source = std::make_unique<vo::AudioDataSource>(testSignal);
+  } else {
+    auto reader = std::make_unique<vo::WavReader>();
+    if (!reader->Open(opt.input, &error)) return Fail(error);
+    source = std::move(reader);
   }
+  const int64_t frames = source->Frames();
+  const int rate = source->SampleRate();
+  if (frames > vo::WavWriter::MaxFrames(2))
+    return Fail(opt.input + ": " + std::to_string(frames) +
+                " frames of stereo 32-bit float are more than a WAV file can hold");
 
   std::unique_ptr<VimbraOndelino> plug(CreatePluginInstance());
-  for (const auto& [name, text] : opt.settings) {
-    const int index = FindParam(*plug, name);
-    double value = 0.0;
-    if (index < 0 || !vo::ParseNumber(text, &value)) {
-      std::fprintf(stderr, "no parameter \"%s\" takes \"%s\"\n", name.c_str(), text.c_str());
-      return 2;
-    }
-    plug->GetParam(index)->RestoreValue(value);
-  }
-  plug->StoreSampleRate(input.sampleRate);
+  std::string problem;
+  if (!ApplySettings(*plug, opt, &problem)) return Usage(argv[0], problem);
+  plug->StoreSampleRate(rate);
   plug->ResetProcessing();
   for (int i = 0; i < plug->NParams(); ++i) plug->ParameterChanged(i, kSourceStateRestore);
 
-  // Mono input feeds both channels; more than two channels: the first two.
-  const int frames = input.Frames();
-  std::vector<float> inL(frames), inR(frames), outL(frames), outR(frames);
-  for (int i = 0; i < frames; ++i) {
-    inL[i] = static_cast<float>(input.samples[0][i]);
-    inR[i] = static_cast<float>(input.samples[input.channels > 1 ? 1 : 0][i]);
-  }
-  const auto start = std::chrono::steady_clock::now();
-  for (int pos = 0; pos < frames; pos += opt.blockFrames) {
-    const int n = std::min(opt.blockFrames, frames - pos);
-    float* in[2] = {inL.data() + pos, inR.data() + pos};
-    float* out[2] = {outL.data() + pos, outR.data() + pos};
-    plug->ProcessHostBlock(in, out, n);
-  }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  // Opened before rendering, so that an output that cannot be written is
+  // reported at once rather than after the whole render.
+  vo::WavWriter writer;
+  if (!writer.Open(opt.output, rate, 2, &error)) return Fail(error);
 
-  vo::AudioData output;
-  output.sampleRate = input.sampleRate;
-  output.channels = 2;
-  output.samples = {std::vector<double>(outL.begin(), outL.end()), std::vector<double>(outR.begin(), outR.end())};
-  if (!vo::WriteWavFile(opt.output, output, &error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 1;
+  // Mono input feeds both channels; more than two channels: the first two.
+  const int block = opt.blockFrames;
+  const int readChannels = std::min(2, source->Channels());
+  std::vector<double> readL(block), readR(block);
+  std::vector<float> inL(block), inR(block), outL(block), outR(block);
+  double* read[2] = {readL.data(), readR.data()};
+  const double* readRight = readChannels > 1 ? readR.data() : readL.data();
+  float* in[2] = {inL.data(), inR.data()};
+  float* out[2] = {outL.data(), outR.data()};
+  vo::RenderProgress progress(frames, rate);
+  double seconds = 0.0;
+  for (int64_t done = 0; done < frames;) {
+    const int n = static_cast<int>(std::min<int64_t>(block, frames - done));
+    if (source->Read(read, readChannels, n) != n) {
+      progress.Finish();
+      writer.Close(&error);
+      std::remove(opt.output.c_str());
+      return Fail("cannot read " + opt.input + " beyond frame " + std::to_string(done));
+    }
+    for (int i = 0; i < n; ++i) {
+      inL[i] = static_cast<float>(readL[i]);
+      inR[i] = static_cast<float>(readRight[i]);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    plug->ProcessHostBlock(in, out, n);
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!writer.Write(out, n)) break;  // Close names the failure
+    done += n;
+    progress.Update(done);
   }
-  const double audioSeconds = frames / static_cast<double>(input.sampleRate);
+  progress.Finish();
+  if (!writer.Close(&error)) {
+    std::remove(opt.output.c_str());
+    return Fail(error);
+  }
+
+  const double audioSeconds = static_cast<double>(frames) / rate;
   std::fflush(stdout);
   std::fprintf(stderr, "rendered %.2f s of audio to %s in %.4f s: real-time factor %.1f\n", audioSeconds,
                opt.output.c_str(), seconds, seconds > 0 ? audioSeconds / seconds : 0.0);
-  return opt.compare.empty() ? 0 : vo::CompareWithWavFile(output, opt.compare, opt.tolerance);
+  if (opt.compare.empty()) return 0;
+  vo::WavReader written;
+  if (!written.Open(opt.output, &error)) return Fail(error);
+  return vo::CompareWithWavFile(written, opt.compare, opt.tolerance);
 }

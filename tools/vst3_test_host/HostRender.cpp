@@ -10,6 +10,7 @@
 #include "HostedPlugin.h"
 #include "TestSignal.h"
 #include "WavFile.h"
+#include "WavWriter.h"
 #include "pluginterfaces/vst/ivstprocesscontext.h"
 #include "pluginterfaces/vst/vstspeaker.h"
 
@@ -118,6 +119,13 @@ int RunRender(const PluginModule& module, const RenderOptions& options) {
     return 1;
   }
   in = Stereo(in);
+  // Opened before rendering, so that an output that cannot be written is
+  // reported at once rather than after the whole render.
+  vo::WavWriter writer;
+  if (!options.output.empty() && !writer.Open(options.output, in.sampleRate, in.channels, &error)) {
+    std::printf("%s\n", error.c_str());
+    return 1;
+  }
 
   module.InitDll()();
   IPluginFactory* factory = module.GetFactory()();
@@ -165,8 +173,8 @@ int RunRender(const PluginModule& module, const RenderOptions& options) {
   module.ExitDll()();
   if (result != 0) return result;
 
-  if (!options.output.empty() && !WriteWavFile(options.output, out, &error)) {
-    std::printf("cannot write %s: %s\n", options.output.c_str(), error.c_str());
+  if (!options.output.empty() && !vo::FinishWavFile(writer, out, &error)) {
+    std::printf("%s\n", error.c_str());
     return 1;
   }
   const double audioSeconds = in.Frames() / static_cast<double>(in.sampleRate);

@@ -18,7 +18,8 @@
 
 namespace {
 
-int Usage() {
+int Usage(const std::string& problem = "") {
+  if (!problem.empty()) std::fprintf(stderr, "vst3_test_host: %s\n", problem.c_str());
   std::fprintf(stderr,
                "usage: vst3_test_host check <module> [--verbose]\n"
                "       vst3_test_host render <module> [--in f.wav] [--out f.wav] [--set \"Name=value\"]...\n"
@@ -45,7 +46,13 @@ int main(int argc, char** argv) {
       options.doubles = true;
       continue;
     }
-    if (vo::ParseRenderOption(argc, argv, &i, &options) != vo::OptionParse::kTaken) return Usage();
+    std::string problem;
+    const std::string arg = argv[i];
+    switch (vo::ParseRenderOption(argc, argv, &i, &options, &problem)) {
+      case vo::OptionParse::kTaken: continue;
+      case vo::OptionParse::kUnknown: return Usage("unknown option \"" + arg + "\"");
+      case vo::OptionParse::kBad: return Usage(problem);
+    }
   }
   return vo::vst3host::RunRender(module, options);
 }

@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# The render tool as a user meets it: each malformed option and each WAV
+# problem is refused with a message naming it, before anything is written;
+# an unwritable output is reported before rendering; out-of-range settings
+# are rendered clamped and said so; progress appears only on a terminal.
+#
+#   render_tool_test.sh [emulator] vo_render
+# Runs in the current directory (its files go to ./render_tool_test).
+set -uo pipefail
+tool=("$@")
+mkdir -p render_tool_test && cd render_tool_test || exit 1
+failures=0
+
+# Runs the tool; checks its exit status and that standard error holds text.
+expect() {
+  local status=$1 text=$2 got=0
+  shift 2
+  "${tool[@]}" "$@" >stdout.txt 2>stderr.txt || got=$?
+  if [ "$got" -ne "$status" ] || ! grep -qF -- "$text" stderr.txt; then
+    echo "FAILED: vo_render $* -> exit $got (wanted $status with \"$text\"); standard error:"
+    cat stderr.txt
+    failures=$((failures + 1))
+  fi
+}
+
+# Little-endian bytes of a value.
+le() {
+  local value=$1 bytes=$2 i
+  for ((i = 0; i < bytes; i++)); do printf "\\x$(printf %02x $(((value >> (8 * i)) & 255)))"; done
+}
+
+# wav FILE TAG CHANNELS RATE BITS DATA_BYTES: a canonical WAV file of silence.
+wav() {
+  local tag=$2 channels=$3 rate=$4 bits=$5 bytes=$6
+  {
+    printf RIFF; le $((36 + bytes)) 4; printf 'WAVEfmt '; le 16 4
+    le "$tag" 2; le "$channels" 2; le "$rate" 4; le $((rate * channels * bits / 8)) 4
+    le $((channels * bits / 8)) 2; le "$bits" 2
+    printf data; le "$bytes" 4
+    head -c "$bytes" /dev/zero
+  } >"$1"
+}
+
+# Whole-file output size in bytes.
+size() { wc -c <"$1" | tr -d ' '; }
+
+echo "== malformed options"
+expect 2 '--block "1e3" is not a whole number of frames from 1 to 65536' --block 1e3
+expect 2 '--block "1x"' --block 1x
+expect 2 '--block "99999999999"' --block 99999999999
+expect 2 '--block "0"' --block 0
+expect 2 '--block "-512"' --block -512
+expect 2 '--block "65537"' --block 65537
+expect 2 '--block needs a value' --block
+expect 2 '--tolerance "nan" is not a finite number of 0 or more' --tolerance nan
+expect 2 '--tolerance "inf"' --tolerance inf
+expect 2 '--tolerance "-1"' --tolerance -1
+expect 2 '--tolerance "0x10"' --tolerance 0x10
+expect 2 '--set "Dry/Wet=nan": "nan" is not a finite number' --set "Dry/Wet=nan"
+expect 2 '--set "Input=-inf": "-inf" is not a finite number' --set "Input=-inf"
+expect 2 '--set "Input=1e999": "1e999" is not a finite number' --set "Input=1e999"
+expect 2 '--set "Dry/Wet= 70": " 70" is not a finite number' --set "Dry/Wet= 70"
+expect 2 '--set "Dry/Wet=" is not of the form "Name=value"' --set "Dry/Wet="
+expect 2 '--set "Depth=5": the plug-in has no parameter "Depth"' --set "Depth=5"
+expect 2 'unknown option "--speed"' --speed 2
+[ -e render.wav ] && { echo "FAILED: a refused command wrote render.wav"; failures=$((failures + 1)); }
+
+echo "== settings outside a parameter's range are clamped, and said so"
+expect 0 '--set "Input=40": 40 is outside "Input"'"'"'s range -30 to 12; 12 is used' \
+  --out clamped.wav --set "Input=40" --set "Dry/Wet=-5" --set "Analog Hiss=0" --block 4096
+grep -qF '"Dry/Wet"'"'"'s range 0 to 100; 0 is used' stderr.txt ||
+  { echo "FAILED: no word of Dry/Wet being clamped"; failures=$((failures + 1)); }
+expect 0 'rendered' --out clamped-again.wav --set "Input=12" --set "Dry/Wet=0" --set "Analog Hiss=0" --block 4096 \
+  --compare clamped.wav --tolerance 0
+grep -q 'outside' stderr.txt && { echo "FAILED: in-range values reported as clamped"; failures=$((failures + 1)); }
+grep -qF 'largest difference from clamped.wav: 0 ' stdout.txt ||
+  { echo "FAILED: the clamped render differs from one at the limits"; failures=$((failures + 1)); }
+
+echo "== the output is opened before rendering"
+expect 1 'cannot write no-such-folder/out.wav' --out no-such-folder/out.wav
+grep -q '^rendered' stderr.txt && { echo "FAILED: rendered before finding the output unwritable"; failures=$((failures + 1)); }
+wav in.wav 1 2 44100 16 4000
+expect 2 '--out "in.wav" is the input file' --in in.wav --out in.wav
+[ "$(size in.wav)" -eq 4044 ] || { echo "FAILED: the input was overwritten"; failures=$((failures + 1)); }
+
+echo "== each WAV problem named"
+wav pcm8.wav 1 2 44100 8 1000
+expect 1 'pcm8.wav: 8-bit PCM is not supported' --in pcm8.wav --out x.wav
+wav pcm12.wav 1 2 44100 12 1000
+expect 1 'pcm12.wav: 12-bit PCM is not supported' --in pcm12.wav --out x.wav
+wav adpcm.wav 2 2 44100 16 1000
+expect 1 'adpcm.wav: sample format 2 is not supported' --in adpcm.wav --out x.wav
+wav nochannels.wav 1 0 44100 16 1000
+expect 1 'nochannels.wav has 0 channels' --in nochannels.wav --out x.wav
+wav rate0.wav 1 2 0 16 1000
+expect 1 'rate0.wav has a sample rate of 0 Hz' --in rate0.wav --out x.wav
+wav hugerate.wav 3 2 4294967295 32 1000
+expect 1 'hugerate.wav has a sample rate of 4294967295 Hz, beyond 2147483647 Hz' --in hugerate.wav --out x.wav
+head -c 30 in.wav >cutfmt.wav
+expect 1 'cutfmt.wav: the WAV header is truncated (its format chunk is cut short)' --in cutfmt.wav --out x.wav
+head -c 8 in.wav >cutriff.wav
+expect 1 'cutriff.wav: the WAV header is truncated' --in cutriff.wav --out x.wav
+head -c 36 in.wav >nodata.wav
+expect 1 'nodata.wav has no data chunk' --in nodata.wav --out x.wav
+{ head -c 12 in.wav; printf 'data'; le 0 4; } >nofmt.wav
+expect 1 'nofmt.wav: the WAV header is truncated (it has no format chunk)' --in nofmt.wav --out x.wav
+wav empty.wav 1 2 44100 16 0
+expect 1 'empty.wav has no audio frames' --in empty.wav --out x.wav
+wav onebyte.wav 1 2 44100 16 3
+expect 1 'onebyte.wav has no audio frames' --in onebyte.wav --out x.wav
+printf 'not audio at all' >text.wav
+expect 1 'text.wav is not a WAV file' --in text.wav --out x.wav
+expect 1 'cannot open missing.wav' --in missing.wav --out x.wav
+[ -e x.wav ] && { echo "FAILED: a refused input left x.wav behind"; failures=$((failures + 1)); }
+
+echo "== readable inputs stream through whole"
+wav mono24.wav 1 1 48000 24 $((3 * 100003))
+expect 0 'rendered 2.08 s of audio to mono24.wav.out' --in mono24.wav --out mono24.wav.out --block 333
+[ "$(size mono24.wav.out)" -eq $((44 + 8 * 100003)) ] ||
+  { echo "FAILED: mono24.wav.out has $(size mono24.wav.out) bytes"; failures=$((failures + 1)); }
+wav wide.wav 3 6 22050 64 $((48 * 5000))
+expect 0 'rendered 0.23 s of audio to wide.wav.out' --in wide.wav --out wide.wav.out
+[ "$(size wide.wav.out)" -eq $((44 + 8 * 5000)) ] ||
+  { echo "FAILED: wide.wav.out has $(size wide.wav.out) bytes"; failures=$((failures + 1)); }
+
+echo "== progress only on a terminal"
+# Three minutes of audio, oversampled, usually take more than the few seconds
+# after which progress is shown; the checks that need that look at the time.
+wav long.wav 1 2 44100 16 $((4 * 44100 * 180))
+now_ms() { date +%s%3N; }
+settings=(--set "Oversample=1" --set "Mode II=1")
+start=$(now_ms)
+expect 0 'rendered 180.00 s' --in long.wav --out long.wav.out "${settings[@]}"
+grep -q 'rendering' stderr.txt && { echo "FAILED: progress written to a file"; failures=$((failures + 1)); }
+echo "(a render of $(($(now_ms) - start)) ms with standard error in a file)"
+if [ ${#tool[@]} -eq 1 ] && command -v script >/dev/null; then
+  # Standard error on a pseudo-terminal, standard output (the framework's
+  # messages) discarded.
+  start=$(now_ms)
+  script -qec "$(printf '%q ' "${tool[@]}" --in long.wav --out long-tty.wav "${settings[@]}") >/dev/null" \
+    /dev/null >tty.txt 2>&1 </dev/null
+  took=$(($(now_ms) - start))
+  echo "(a render of $took ms on a terminal)"
+  if [ "$took" -ge 3000 ] && ! grep -q 'rendering' tty.txt; then
+    echo "FAILED: no progress on a terminal in $took ms"; failures=$((failures + 1))
+  fi
+  if grep -q 'rendering' tty.txt && ! grep -qE 'rendering [0-9]+:[0-9]{2} of 3:00 \([0-9]+%\)' tty.txt; then
+    echo "FAILED: malformed progress line"; cat -v tty.txt; failures=$((failures + 1))
+  fi
+  grep -q '^rendered 180.00 s' <(tr '\r' '\n' <tty.txt) ||
+    { echo "FAILED: no summary on a clean line after the progress"; cat -v tty.txt; failures=$((failures + 1)); }
+fi
+rm -f long.wav long.wav.out long-tty.wav
+
+[ "$failures" -eq 0 ] && echo "all render tool checks passed"
+exit $((failures > 0))

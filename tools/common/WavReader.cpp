@@ -1,0 +1,177 @@
+#include "WavReader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "WavBytes.h"
+
+namespace vo {
+namespace {
+
+constexpr uint32_t kTagPcm = 1, kTagFloat = 3, kTagExtensible = 0xFFFE;
+// Bytes decoded per read: large enough to read efficiently, small enough that
+// memory stays the same whatever the file's length (at least one frame is
+// read, however many channels it has).
+constexpr size_t kReadBytes = 1 << 16;
+
+double DecodeSample(const unsigned char* p, bool isFloat, int bytes) {
+  if (isFloat && bytes == 4) {
+    float f;
+    std::memcpy(&f, p, 4);
+    return f;
+  }
+  if (isFloat) {
+    double d;
+    std::memcpy(&d, p, 8);
+    return d;
+  }
+  const int bits = bytes * 8;
+  const uint32_t raw = wav::ReadLE(p, bytes);
+  const int shift = 32 - bits;
+  const int32_t value = static_cast<int32_t>(raw << shift) >> shift;  // sign-extend
+  return value / static_cast<double>(1u << (bits - 1));
+}
+
+}  // namespace
+
+WavReader::~WavReader() {
+  if (mFile) fclose(mFile);
+}
+
+bool WavReader::Open(const std::string& path, std::string* error) {
+  mFile = fopen(path.c_str(), "rb");
+  if (!mFile) {
+    *error = "cannot open " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  mFileSize = wav::Size(mFile);
+  unsigned char riff[12];
+  if (mFileSize < 0 || !wav::Seek(mFile, 0)) {
+    *error = "cannot read " + path;
+    return false;
+  }
+  const size_t got = fread(riff, 1, sizeof riff, mFile);
+  const bool riffStart = got >= 4 && !std::memcmp(riff, "RIFF", 4);
+  if (riffStart && got < sizeof riff) {
+    *error = path + ": the WAV header is truncated";
+    return false;
+  }
+  if (!riffStart || std::memcmp(riff + 8, "WAVE", 4)) {
+    *error = path + " is not a WAV file";
+    return false;
+  }
+  Format format;
+  if (!FindChunks(path, &format, error) || !CheckFormat(path, format, error)) return false;
+
+  mFloat = format.tag == kTagFloat;
+  mRate = static_cast<int>(format.rate);
+  mChannels = static_cast<int>(format.channels);
+  mBytesPerSample = static_cast<int>(format.bits / 8);
+  mFrames = mDataSize / (static_cast<int64_t>(mChannels) * mBytesPerSample);
+  if (mFrames == 0) {
+    *error = path + " has no audio frames";
+    return false;
+  }
+  if (!wav::Seek(mFile, mDataOffset)) {
+    *error = "cannot read " + path;
+    return false;
+  }
+  return true;
+}
+
+bool WavReader::FindChunks(const std::string& path, Format* format, std::string* error) {
+  int64_t pos = 12;
+  while (pos + 8 <= mFileSize) {
+    unsigned char header[8];
+    if (!wav::Seek(mFile, pos) || fread(header, 1, 8, mFile) != 8) break;
+    const int64_t declared = wav::ReadLE(header + 4, 4);
+    const int64_t body = pos + 8;
+    // A chunk cut off by the end of the file holds what is there.
+    const int64_t size = std::min(declared, mFileSize - body);
+    if (!std::memcmp(header, "fmt ", 4)) {
+      unsigned char fmt[26] = {};
+      const size_t wanted = static_cast<size_t>(std::min<int64_t>(size, sizeof fmt));
+      if (size < 16 || fread(fmt, 1, wanted, mFile) != wanted) {
+        *error = path + ": the WAV header is truncated (its format chunk is cut short)";
+        return false;
+      }
+      format->seen = true;
+      format->tag = wav::ReadLE(fmt, 2);
+      format->channels = wav::ReadLE(fmt + 2, 2);
+      format->rate = wav::ReadLE(fmt + 4, 4);
+      format->bits = wav::ReadLE(fmt + 14, 2);
+      if (format->tag == kTagExtensible) {
+        // The sample format's tag opens the sub-format identifier.
+        if (size < 26) {
+          *error = path + ": the WAV header is truncated (its extensible format chunk is cut short)";
+          return false;
+        }
+        format->tag = wav::ReadLE(fmt + 24, 2);
+      }
+    } else if (!std::memcmp(header, "data", 4) && mDataOffset < 0) {
+      mDataOffset = body;
+      mDataSize = size;
+    }
+    if (format->seen && mDataOffset >= 0) return true;
+    pos = body + size + (size & 1);
+  }
+  if (!format->seen) {
+    *error = path + ": the WAV header is truncated (it has no format chunk)";
+    return false;
+  }
+  *error = path + " has no data chunk";
+  return false;
+}
+
+bool WavReader::CheckFormat(const std::string& path, const Format& format, std::string* error) {
+  const std::string taken = " (16-, 24- and 32-bit PCM and 32- and 64-bit float are)";
+  if (format.tag == kTagPcm && format.bits != 16 && format.bits != 24 && format.bits != 32) {
+    *error = path + ": " + std::to_string(format.bits) + "-bit PCM is not supported" + taken;
+    return false;
+  }
+  if (format.tag == kTagFloat && format.bits != 32 && format.bits != 64) {
+    *error = path + ": " + std::to_string(format.bits) + "-bit float is not supported" + taken;
+    return false;
+  }
+  if (format.tag != kTagPcm && format.tag != kTagFloat) {
+    *error = path + ": sample format " + std::to_string(format.tag) + " is not supported" + taken;
+    return false;
+  }
+  if (format.channels == 0) {
+    *error = path + " has 0 channels";
+    return false;
+  }
+  if (format.rate == 0) {
+    *error = path + " has a sample rate of 0 Hz";
+    return false;
+  }
+  if (format.rate > 2147483647u) {
+    *error = path + " has a sample rate of " + std::to_string(format.rate) + " Hz, beyond 2147483647 Hz";
+    return false;
+  }
+  return true;
+}
+
+int64_t WavReader::Read(double* const* channels, int count, int64_t maxFrames) {
+  const int64_t frameBytes = static_cast<int64_t>(mChannels) * mBytesPerSample;
+  const int64_t perRead = std::max<int64_t>(1, static_cast<int64_t>(kReadBytes) / frameBytes);
+  count = std::min(count, mChannels);
+  int64_t done = 0;
+  while (done < maxFrames && mPosition < mFrames) {
+    const int64_t frames = std::min({perRead, maxFrames - done, mFrames - mPosition});
+    mRaw.resize(static_cast<size_t>(frames * frameBytes));
+    const size_t got = fread(mRaw.data(), 1, mRaw.size(), mFile);
+    const int64_t whole = static_cast<int64_t>(got) / frameBytes;
+    for (int64_t i = 0; i < whole; ++i)
+      for (int c = 0; c < count; ++c)
+        channels[c][done + i] = DecodeSample(&mRaw[static_cast<size_t>(i * frameBytes + c * mBytesPerSample)],
+                                             mFloat, mBytesPerSample);
+    done += whole;
+    mPosition += whole;
+    if (whole < frames) break;  // the file could not be read further
+  }
+  return done;
+}
+
+}  // namespace vo

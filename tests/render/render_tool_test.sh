@@ -79,6 +79,12 @@ grep -qF 'largest difference from clamped.wav: 0 ' stdout.txt ||
 echo "== the output is opened before rendering"
 expect 1 'cannot write no-such-folder/out.wav' --out no-such-folder/out.wav
 grep -q '^rendered' stderr.txt && { echo "FAILED: rendered before finding the output unwritable"; failures=$((failures + 1)); }
+if [ ${#tool[@]} -eq 1 ] && [ -c /dev/full ]; then
+  # A write that fails part way is named; the device named as output stays.
+  expect 1 'cannot write /dev/full: No space left on device' --out /dev/full
+  grep -q '^rendered' stderr.txt && { echo "FAILED: a failed write reported as rendered"; failures=$((failures + 1)); }
+  [ -c /dev/full ] || { echo "FAILED: /dev/full was removed"; failures=$((failures + 1)); }
+fi
 wav in.wav 1 2 44100 16 4000
 expect 2 '--out "in.wav" is the input file' --in in.wav --out in.wav
 [ "$(size in.wav)" -eq 4044 ] || { echo "FAILED: the input was overwritten"; failures=$((failures + 1)); }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "WavBytes.h"
 
@@ -31,7 +32,19 @@ void FillHeader(unsigned char* h, int sampleRate, int channels, uint32_t dataByt
 int64_t WavWriter::MaxFrames(int channels) { return wav::kMaxDataBytes / (4 * static_cast<int64_t>(channels)); }
 
 WavWriter::~WavWriter() {
+  if (mFile) Discard();
+}
+
+void WavWriter::Discard() {
   if (mFile) fclose(mFile);
+  mFile = nullptr;
+  RemoveFile();
+}
+
+void WavWriter::RemoveFile() const {
+  // Only a file of our own making: never a device or pipe named as output.
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(mPath, ignored)) std::filesystem::remove(mPath, ignored);
 }
 
 bool WavWriter::Open(const std::string& path, int sampleRate, int channels, std::string* error) {
@@ -102,11 +115,17 @@ bool WavWriter::Close(std::string* error) {
       mFailure = std::strerror(errno);
     }
   }
-  if (fclose(mFile) != 0 && !mFailed) {
-    mFailed = true;
-    mFailure = std::strerror(errno);
+  if (mFailed) {
+    Discard();
+  } else {
+    const bool closed = fclose(mFile) == 0;
+    mFile = nullptr;
+    if (!closed) {
+      mFailed = true;
+      mFailure = std::strerror(errno);
+      RemoveFile();
+    }
   }
-  mFile = nullptr;
   if (mFailed) *error = "cannot write " + mPath + ": " + mFailure;
   return !mFailed;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Writes a 32-bit float RIFF/WAVE file front to back: opened (and so checked
 // for being writable) before any audio exists, frames appended block by
-// block, the sizes in the header filled in when it is closed.
+// block, the sizes in the header filled in when it is closed. A file not
+// completed by a successful Close is removed, so that no partial render is
+// mistaken for a whole one.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -26,14 +28,16 @@ class WavWriter {
   // the file would grow beyond what its header can state.
   bool Write(const float* const* channels, int64_t frames);
   bool Write(const double* const* channels, int64_t frames);
-  // Completes the header and closes the file; false with *error when any
-  // write failed.
+  // Completes the header and closes the file; false with *error (and the
+  // file removed) when any write failed.
   bool Close(std::string* error);
 
  private:
   template <class Sample>
   bool Append(const Sample* const* channels, int64_t frames);
   bool Flush();
+  void Discard();
+  void RemoveFile() const;
 
   FILE* mFile = nullptr;
   std::string mPath;

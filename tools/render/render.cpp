@@ -144,8 +144,6 @@ int main(int argc, char** argv) {
     const int n = static_cast<int>(std::min<int64_t>(block, frames - done));
     if (source->Read(read, readChannels, n) != n) {
       progress.Finish();
-      writer.Close(&error);
-      std::remove(opt.output.c_str());
       return Fail("cannot read " + opt.input + " beyond frame " + std::to_string(done));
     }
     for (int i = 0; i < n; ++i) {
@@ -160,10 +158,7 @@ int main(int argc, char** argv) {
     progress.Update(done);
   }
   progress.Finish();
-  if (!writer.Close(&error)) {
-    std::remove(opt.output.c_str());
-    return Fail(error);
-  }
+  if (!writer.Close(&error)) return Fail(error);
 
   const double audioSeconds = static_cast<double>(frames) / rate;
   std::fflush(stdout);

@@ -81,7 +81,7 @@ int RunRender(Module& module, const RenderOptions& options) {
   if (options.input.empty()) {
     in = vo::MakeTestSignal();
   } else if (!vo::ReadWavFile(options.input, &in, &error)) {
-    std::printf("cannot read %s: %s\n", options.input.c_str(), error.c_str());
+    std::printf("%s\n", error.c_str());
     return 1;
   }
   in = Stereo(in);

@@ -13,7 +13,7 @@ int CompareWithWavFile(FrameSource& output, const std::string& referencePath, do
   WavReader reference;
   std::string error;
   if (!reference.Open(referencePath, &error)) {
-    std::printf("cannot read %s: %s\n", referencePath.c_str(), error.c_str());
+    std::printf("%s\n", error.c_str());
     return 1;
   }
   if (reference.Frames() != output.Frames() || reference.Channels() != output.Channels()) {

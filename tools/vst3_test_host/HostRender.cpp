@@ -115,7 +115,7 @@ int RunRender(const PluginModule& module, const RenderOptions& options) {
   if (options.input.empty()) {
     in = MakeTestSignal(options.sampleRate);
   } else if (!ReadWavFile(options.input, &in, &error)) {
-    std::printf("cannot read %s: %s\n", options.input.c_str(), error.c_str());
+    std::printf("%s\n", error.c_str());
     return 1;
   }
   in = Stereo(in);

@@ -82,6 +82,8 @@ void ExpectMask(int32_t flags, const char* const rows[8])
     }
 }
 
+// The glyph source's partial coverage is 130, which is not above the
+// monochrome threshold.
 TEST(CachedFontGlyphs, MonochromeShadowAndOutline)
 {
   const char* mono[8] = {"#...", ".#.#", "#.#.", ".#.#", "#.#.", ".#.#", "#.#.", ".#.#"};
@@ -140,14 +142,18 @@ TEST(CachedFontGlyphs, SoftenedCellIsStored)
   DeleteObject(handle);
   LICE_SoftenRect(&cell, 6, 8);
 
-  LICE_MemBitmap soft(8, 10);
+  LICE_MemBitmap soft(8, 10), softMono(8, 10);
   DrawA(LICE_FONT_SOFTEN, soft);
+  DrawA(LICE_FONT_SOFTEN | LICE_FONT_MONO, softMono);
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 6; ++x)
     {
       const int m = int(LICE_GETR(At(cell, x, y)));
       ASSERT_EQ(LICE_GETR(At(soft, x, y)), unsigned(m ? CopyOver(0, m + 1) : 0)) << x << "," << y;
+      // Monochrome: only coverage above 130 is ink.
+      ASSERT_EQ(At(softMono, x, y), m > 130 ? kWhite : kBlack) << x << "," << y;
     }
+
 }
 
 TEST(CachedFontGlyphs, WeightsOverOpaqueBlack)

@@ -49,18 +49,6 @@ TEST(IColor, PacksInThePlatformOrder) {
   EXPECT_EQ(0x00332211u, c.ToColorRef());
 }
 
-TEST(IText, DefaultsAndFaceLength) {
-  const IText text;
-  EXPECT_STREQ("Arial", text.mFace);
-  EXPECT_EQ(12, text.mSize);
-  EXPECT_EQ(kColorBlack, text.mColor);
-  EXPECT_EQ(kColorWhite, text.mEntryBackground);
-  EXPECT_EQ(IText::kAlignCenter, text.mAlign);
-  EXPECT_EQ(nullptr, text.mCached);
-  const IText longFace(12, kColorBlack, "A face name far longer than thirty-one characters");
-  EXPECT_EQ(31u, std::strlen(longFace.mFace));
-}
-
 class ControlBase : public EditorTest {};
 
 TEST_F(ControlBase, MarkChangedClampsIntoTheClamps) {

@@ -120,5 +120,34 @@ TEST_F(Text, TextKnobShowsTheValueAndUnitBelowTheKnob) {
   EXPECT_STREQ("Saw ", mode->GetValueText());
 }
 
+TEST_F(Text, LongValueTextsAreCutToThirtyOneCharacters) {
+  plug->GetParam(kGain)->SetUpDouble("Huge", 0.0, 0.0, 1e40, 0.000001, "unit");
+  const IBitmapStrip strip(nullptr, 64, 64, 1);
+  IText style(12, kColorWhite, "Arial");
+  auto* knob = new IKnobMultiControlText(plug, 100, 100, kGain, &strip, &style);
+  Attach(knob);
+  plug->SetParameterFromGUI(kGain, 1.0);
+  IRECT area(0, 0, 464, 480);
+  view->Paint(&area);
+  EXPECT_EQ(31u + 5u, std::strlen(knob->GetValueText()));
+  EXPECT_STREQ(" unit", knob->GetValueText() + 31);
+}
+
+TEST_F(Text, ControlBoundsOverlayOutlinesEveryControlButTheBackground) {
+  Attach(new ProbeControl(plug, IRECT(0, 0, 464, 480)));
+  Attach(new ProbeControl(plug, IRECT(10, 20, 30, 40)));
+  view->SetShowControlBounds(true);
+  IRECT area(0, 0, 464, 480);
+  view->Paint(&area);
+  const LICE_Pixel outline = view->BackBufferPixel(10, 20);
+  EXPECT_NE(0u, outline);
+  EXPECT_EQ(outline, view->BackBufferPixel(29, 39));
+  EXPECT_EQ(outline, view->BackBufferPixel(29, 20));
+  EXPECT_EQ(0u, view->BackBufferPixel(20, 30));  // inside stays
+  EXPECT_EQ(0u, view->BackBufferPixel(0, 0));    // the background has none
+  // The mouse position is written in the bottom-right corner.
+  EXPECT_GT(InkedPixels(IRECT(464 - 150, 480 - 20, 464, 480), 0), 10);
+}
+
 }  // namespace
 }  // namespace edtest

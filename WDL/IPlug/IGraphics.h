@@ -94,7 +94,8 @@ class IGraphics {
   // its window first. Deletes key catcher, controls (last to first), back
   // buffers and the editor's mutex.
   virtual ~IGraphics();
-  // Device pixels per editor pixel. Any thread that may ask the platform.
+  // Device pixels per editor pixel. Editor thread and the wrappers' size
+  // queries; no lock.
   virtual double GetDisplayScale() = 0;
   virtual void HideCursorForDrag() {}
   virtual void RestoreCursorAfterDrag() {}

@@ -157,7 +157,7 @@ class IGraphics {
   // font cannot be created. Allocates on a miss.
   LICE_IFont* FindOrCreateFont(IText* text);
 
-  // ---- Input (editor thread; see IGraphics_Input.cpp) ------------------------
+  // ---- Input (editor thread, no lock; see IGraphics_Input.cpp) ---------------
   // Mouse coordinates are device pixels of the view; controls see them
   // divided by the display scale.
 

@@ -2,10 +2,12 @@
 # The main job: build the deliverables and render the built-in test signal
 # through the plug-in as a host would, into build/render/*.wav:
 #   - natively, through the plug-in on a host-less wrapper, once per mode;
-#   - through the Windows VST3 deliverable, loaded by the VST3 test host
-#     under Wine, with parameters sent through the host's parameter queues,
-#     in 32-bit and 64-bit processing, each compared with the native render;
-#   - through the Windows AAX deliverable, loaded by the AAX test host under
+#   - through the Windows VST3 deliverable, loaded from its bundle folder
+#     build/windows/VimbraOndelino.vst3 by the VST3 test host under Wine,
+#     with parameters sent through the host's parameter queues, in 32-bit
+#     and 64-bit processing, each compared with the native render;
+#   - through the Windows AAX deliverable, loaded from its bundle folder
+#     build/windows/VimbraOndelino.aaxplugin by the AAX test host under
 #     Wine, with parameters set through the host's parameter interface,
 #     compared with the native render.
 # Prints the real-time factor of each render.
@@ -47,7 +49,7 @@ run_host() {
 settings=(--set "Mode I=0" --set "Mode II=1" --set "Dry/Wet=70" --set "Analog Hiss=0")
 render reference-mode2 "${settings[@]}"
 host=build/windows/tools/vst3_test_host/vst3_test_host.exe
-module=build/windows/WDL/IPlug/VST3/VimbraOndelino.vst3
+module=build/windows/VimbraOndelino.vst3
 run_host "$host" render "$module" --out build/render/vst3-mode2-32bit.wav "${settings[@]}" \
   --compare build/render/reference-mode2.wav
 run_host "$host" render "$module" --out build/render/vst3-mode2-64bit.wav "${settings[@]}" --double \
@@ -55,7 +57,7 @@ run_host "$host" render "$module" --out build/render/vst3-mode2-64bit.wav "${set
 
 echo "== through VimbraOndelino.aaxplugin under Wine"
 run_host build/windows/tools/aax_test_host/aax_plugin_host.exe render \
-  build/windows/WDL/IPlug/AAX/VimbraOndelino.aaxplugin --out build/render/aax-mode2.wav "${settings[@]}" \
+  build/windows/VimbraOndelino.aaxplugin --out build/render/aax-mode2.wav "${settings[@]}" \
   --compare build/render/reference-mode2.wav
 rm -f build/render/host.log
 echo "renders written to build/render/"

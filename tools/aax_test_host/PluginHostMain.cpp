@@ -1,14 +1,17 @@
 // A simulated AAX host for the plug-in module itself.
 //
-//   aax_plugin_host check  <module> [GoogleTest options]
-//   aax_plugin_host render <module> [--in in.wav] [--out out.wav]
+//   aax_plugin_host check  <bundle> [GoogleTest options]
+//   aax_plugin_host render <bundle> [--in in.wav] [--out out.wav]
 //                   [--set "Name=value"]... [--block 512]
 //                   [--compare reference.wav] [--tolerance 1e-6]
 //
 // "check" runs the host scenarios against the module; "render" runs a
-// signal (the built-in test signal without --in) through it.
+// signal (the built-in test signal without --in) through it. The module is
+// loaded from its bundle folder (<bundle>/Contents/x64/<bundle>); a bare
+// module file is refused, as hosts refuse it.
 
 #include "EntryPoints.h"
+#include "PluginBundle.h"
 #include "PluginRender.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +23,8 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: aax_plugin_host check <module> [GoogleTest options]\n"
-               "       aax_plugin_host render <module> [--in f.wav] [--out f.wav]\n"
+               "usage: aax_plugin_host check <bundle> [GoogleTest options]\n"
+               "       aax_plugin_host render <bundle> [--in f.wav] [--out f.wav]\n"
                "                       [--set \"Name=value\"]... [--block n]\n"
                "                       [--compare f.wav] [--tolerance t]\n");
   return 2;
@@ -32,7 +35,12 @@ int Usage() {
 int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   const std::string command = argv[1];
-  fakehost::SetModulePath(argv[2]);
+  std::string modulePath, error;
+  if (!vo::ResolvePluginBundle(argv[2], vo::kAaxArchFolder, &modulePath, &error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  fakehost::SetModulePath(modulePath);
 
   if (command == "check") {
     int testArgc = argc - 2;

@@ -1,9 +1,9 @@
 # The simulated host with the plug-in module itself (included from
 # CMakeLists.txt): aax_plugin_host runs the host scenarios against the
-# module ("check") and renders signals through it ("render"). On Windows the
-# module is VimbraOndelino.aaxplugin, loaded under Wine; natively it is the
-# same module as a shared library, so the scenarios also run under the
-# sanitizers.
+# module ("check") and renders signals through it ("render"), loading it
+# from its bundle folder VimbraOndelino.aaxplugin. On Windows the module is
+# the deliverable, loaded under Wine; natively it is the same module as a
+# shared library, so the scenarios also run under the sanitizers.
 
 if(TARGET VimbraOndelino_aax)
   add_executable(aax_plugin_host
@@ -18,11 +18,16 @@ if(TARGET VimbraOndelino_aax)
   vo_warnings(aax_plugin_host)
   add_dependencies(aax_plugin_host VimbraOndelino_aax)
 
-  set(plugin_module $<TARGET_FILE:VimbraOndelino_aax>)
+  set(plugin_module ${VO_AAX_BUNDLE})
   set(out ${CMAKE_CURRENT_BINARY_DIR})
   add_test(NAME aax_plugin_host_check
            COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1)
   set_tests_properties(aax_plugin_host_check PROPERTIES LABELS aax TIMEOUT 300)
+  # Like a host, the simulated host refuses the bare module file.
+  add_test(NAME aax_plugin_host_refuses_bare_module
+           COMMAND aax_plugin_host render $<TARGET_FILE:VimbraOndelino_aax>)
+  set_tests_properties(aax_plugin_host_refuses_bare_module PROPERTIES
+    LABELS aax WILL_FAIL TRUE TIMEOUT 300)
 
   # The built-in signal, and a WAV file, rendered through the module with
   # hiss off, each compared with the render tool's output for the same

@@ -1,12 +1,14 @@
 // A small VST3 host for testing the VimbraOndelino deliverable.
 //
-//   vst3_test_host check  <module.vst3> [--verbose]
-//   vst3_test_host render <module.vst3> [--in in.wav] [--out out.wav]
+//   vst3_test_host check  <bundle.vst3> [--verbose]
+//   vst3_test_host render <bundle.vst3> [--in in.wav] [--out out.wav]
 //                  [--set "Name=value"]... [--double] [--block 512]
 //                  [--compare reference.wav] [--tolerance 1e-6]
 //
-// The Windows build loads the module file; the native build has the plug-in
-// linked in and ignores the module argument.
+// The Windows build loads the module from the bundle folder
+// (<bundle.vst3>/Contents/x86_64-win/<bundle.vst3>) and fails on a bare
+// module file, as hosts do; the native build has the plug-in linked in and
+// ignores the bundle argument.
 
 #include <cstdio>
 #include <cstring>
@@ -20,8 +22,8 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: vst3_test_host check <module> [--verbose]\n"
-               "       vst3_test_host render <module> [--in f.wav] [--out f.wav] [--set \"Name=value\"]...\n"
+               "usage: vst3_test_host check <bundle> [--verbose]\n"
+               "       vst3_test_host render <bundle> [--in f.wav] [--out f.wav] [--set \"Name=value\"]...\n"
                "                      [--double] [--block n] [--compare f.wav] [--tolerance t]\n");
   return 2;
 }

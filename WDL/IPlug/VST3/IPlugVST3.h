@@ -13,6 +13,7 @@
 // controller's value getters and setters take no lock: each touches one
 // parameter field.
 
+#include <atomic>
 #include <vector>
 
 #include "IPlugBase.h"
@@ -199,6 +200,11 @@ class IPlugVST3 : public IPlugBase,
 
   int mAuxInputChannels;
   bool mSideChainWasActive = false;
+  // The bypass as the edit controller reports it: set through the controller
+  // (hosts' generic views switch bypass there), by the parameter queue and
+  // by a state load. Processing follows the queue only. Written and read on
+  // different host threads, hence atomic.
+  std::atomic<bool> mControllerBypass{false};
   Steinberg::Vst::ProcessContext mProcessContext;
   std::vector<IPlugVST3View*> mViews;  // open editor views, not owned
   // One bus's channel pointers advanced into the block, preallocated for the

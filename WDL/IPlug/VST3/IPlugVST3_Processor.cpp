@@ -290,6 +290,7 @@ void IPlugVST3::ApplyParameterChange(ParamID id, ParamValue value) {
 
   if (id == kParamIdBypass) {
     mIsBypassed = value > 0.5;
+    mControllerBypass = mIsBypassed;
   } else if (id == kParamIdPreset) {
     if (NPresets() > 0) {
       // 1.0 would name the preset past the last one.

@@ -36,21 +36,6 @@ struct HostPoint {
   float horizontal = -1.0f;
 };
 
-// A top-level window a host would give its plug-in views (on Windows a real
-// window of the host's own class; natively a dummy handle). Destroyed with
-// the object.
-class HostWindow {
-public:
-  HostWindow(int width, int height);
-  ~HostWindow();
-  HostWindow(const HostWindow&) = delete;
-  HostWindow& operator=(const HostWindow&) = delete;
-  void* Handle() const { return mHandle; }
-
-private:
-  void* mHandle = nullptr;
-};
-
 class HostedGUI {
 public:
   // Creates the editor object through procedure 1 (none when the module

@@ -6,22 +6,16 @@
 # shared library, so the scenarios also run under the sanitizers.
 
 if(TARGET VimbraOndelino_aax)
-  if(VO_WINDOWS)
-    set(host_window HostWindow_win.cpp)
-  else()
-    set(host_window HostWindow_posix.cpp)
-  endif()
   add_executable(aax_plugin_host
     ${CMAKE_CURRENT_LIST_DIR}/PluginHostMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PluginRender.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PluginScenarios.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PluginSession.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HostedGUI.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/${host_window}
     ${CMAKE_CURRENT_LIST_DIR}/EntryPoints.cpp
     ${CMAKE_CURRENT_LIST_DIR}/${module_loader})
   target_link_libraries(aax_plugin_host PRIVATE
-    aax_fake_host vo_tool_common GTest::gmock GTest::gtest ${CMAKE_DL_LIBS})
+    aax_fake_host vo_tool_common vo_host_windowing GTest::gmock GTest::gtest ${CMAKE_DL_LIBS})
   vo_warnings(aax_plugin_host)
   add_dependencies(aax_plugin_host VimbraOndelino_aax)
 

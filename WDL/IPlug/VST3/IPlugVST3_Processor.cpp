@@ -360,9 +360,4 @@ void IPlugVST3::GetTransportInfo(TransportInfo* info) {
 
 // ---- Editor and MIDI hooks -----------------------------------------------------
 
-void IPlugVST3::InformHostOfEditorResize(int /*width*/, int /*height*/) {
-  // Only an open editor view has a host frame to ask; without one there is
-  // nobody to tell.
-}
-
 bool IPlugVST3::ForwardMidiMessage(IMidiShortMessage* /*message*/) { return false; }

@@ -9,6 +9,6 @@ if(VO_WINDOWS)
     ${dir}/WinKeyMap.cpp
   )
   target_include_directories(iplug_graphics_win PUBLIC ${dir})
-  target_link_libraries(iplug_graphics_win PUBLIC iplug_core lice user32 gdi32)
+  target_link_libraries(iplug_graphics_win PUBLIC iplug_editor user32 gdi32)
   vo_warnings(iplug_graphics_win)
 endif()

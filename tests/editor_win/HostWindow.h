@@ -1,0 +1,42 @@
+#pragma once
+// The test's stand-in for a host: a visible top-level window that the editor
+// attaches to, recording the keys forwarded to it, plus message-loop helpers.
+
+#include <windows.h>
+
+#include <vector>
+
+namespace vo {
+
+class HostWindow {
+ public:
+  // Creates and shows the window (client area 800 x 800), and brings it to
+  // the foreground so that child windows can take the focus.
+  HostWindow();
+  ~HostWindow();
+  HostWindow(const HostWindow&) = delete;
+  HostWindow& operator=(const HostWindow&) = delete;
+
+  HWND Handle() const { return mWindow; }
+  // Destroys the window as a host would, without asking the editor first.
+  void Destroy();
+
+  // Virtual keys of the WM_KEYDOWN messages that reached the window.
+  std::vector<WPARAM> keysDown;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND mWindow = nullptr;
+};
+
+// Dispatches the waiting messages of this thread (no waiting).
+void PumpMessages();
+// Dispatches messages for about the given time.
+void PumpMessagesFor(int milliseconds);
+
+// Chooses in the next modal popup menu: a thread timer fires inside the
+// menu's loop, ends it and posts WM_COMMAND with the id to owner (id < 0:
+// dismisses the menu without a choice). Call right before the menu opens.
+void ChooseInNextMenu(HWND owner, int id);
+
+}  // namespace vo

@@ -5,21 +5,29 @@
 #include "IGraphicsWin.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "IControl.h"
 #include "IPlugBase.h"
+#include "ModuleInstance.h"
 #include "WinEditorWindowClass.h"
 #include "WinKeyMap.h"
 #include "WinRedrawTimer.h"
+#include "lice_png.h"
+#include "lice_sys_bitmap.h"
 
 double IGraphicsWin::sNextFrameRate = 25.0;
 
 namespace {
 constexpr const char* kWindowTitle = "IPlug";
 constexpr DWORD kWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+// The tool record of the tooltip messages: its version-2 size, 64 bytes.
+constexpr UINT kToolRecordSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
+static_assert(kToolRecordSize == 64, "tool record size");
 
 // Scales an edge to device pixels or back, in single precision, truncated.
 int ScaleEdge(int edge, float factor) { return static_cast<int>(static_cast<float>(edge) * factor); }
@@ -27,7 +35,7 @@ int UnscaleEdge(LONG edge, float scale) { return static_cast<int>(static_cast<fl
 }  // namespace
 
 IGraphicsWin::IGraphicsWin(IPlugBase* plug, int width, int height, int fps)
-    : IGraphics(plug, width, height, fps) {}
+    : IGraphics(plug, width, height, fps), mModule(static_cast<HINSTANCE>(gModuleInstance)) {}
 
 IGraphicsWin::~IGraphicsWin() {
   DetachView();
@@ -48,7 +56,7 @@ void* IGraphicsWin::AttachToParentWindow(void* parent) {
   mParentWindow = static_cast<HWND>(parent);
 
   int x = 0, y = 0;
-  int w = static_cast<int>(scale * Width()), h = static_cast<int>(scale * Height());
+  int w = static_cast<int>(scale * mWidth), h = static_cast<int>(scale * mHeight);
   if (mWindow) {
     // Reopening keeps the window where and as large as it was.
     RECT parentRect = {}, windowRect = {};
@@ -62,7 +70,7 @@ void* IGraphicsWin::AttachToParentWindow(void* parent) {
   }
 
   WinEditorWindowClass::Acquire(mModule, WindowProcedure);
-  sNextFrameRate = static_cast<double>(FrameRate());
+  sNextFrameRate = static_cast<double>(mFPS);
   HWND window = CreateWindowExA(0, WinEditorWindowClass::kName, kWindowTitle, kWindowStyle, x, y, w, h,
                                 mParentWindow, nullptr, mModule, this);
   if (!window) {
@@ -121,8 +129,12 @@ LRESULT CALLBACK IGraphicsWin::WindowProcedure(HWND window, UINT message, WPARAM
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
     auto* editor = static_cast<IGraphicsWin*>(create->lpCreateParams);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
-    if (editor) editor->mWindow = window;
-    SetTimer(window, kRedrawTimerId, static_cast<UINT>(RedrawTimerInterval(sNextFrameRate)), nullptr);
+    const int interval = RedrawTimerInterval(sNextFrameRate);
+    if (editor) {
+      editor->mWindow = window;
+      editor->mRedrawInterval = interval;
+    }
+    SetTimer(window, kRedrawTimerId, static_cast<UINT>(interval), nullptr);
     return 0;
   }
   IGraphicsWin* editor = EditorOfWindow(window);
@@ -132,7 +144,7 @@ LRESULT CALLBACK IGraphicsWin::WindowProcedure(HWND window, UINT message, WPARAM
 
 IMouseKeys IGraphicsWin::MouseKeysOf(WPARAM wParam) const {
   // The VST3 deliverable reads alt as it was when the message was made.
-  const bool alt = Plug() && Plug()->GetApiId() == kApiVst3 ? (GetKeyState(VK_MENU) & 0x8000) != 0
+  const bool alt = mPlug && mPlug->GetApiId() == kApiVst3 ? (GetKeyState(VK_MENU) & 0x8000) != 0
                                                              : (GetAsyncKeyState(VK_MENU) & 0x8000) != 0;
   return IMouseKeys((wParam & MK_LBUTTON) != 0, (wParam & MK_RBUTTON) != 0, (wParam & MK_SHIFT) != 0,
                     (wParam & MK_CONTROL) != 0, alt);
@@ -145,10 +157,10 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     ForgetDestroyedWindow();
     return DefWindowProcA(window, message, wParam, lParam);
   }
-  // While the box has the focus the editor only listens for presses, which
-  // cancel the entry.
+  // While the box has the focus the editor only listens for presses and the
+  // wheel, which cancel the entry.
   if (mEditBox && mEditState == kEditFocused) {
-    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) {
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MOUSEWHEEL) {
       mEditState = kEditCancel;
       return 0;
     }
@@ -176,13 +188,13 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
       return 0;
     case WM_CTLCOLOREDIT: {
       if (!mEditControl) return 0;
-      const IText& style = mEditControl->GetText();
+      const IText& style = *mEditControl->GetText();
       HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, RGB(style.mTextEntryBGColor.R, style.mTextEntryBGColor.G, style.mTextEntryBGColor.B));
-      SetTextColor(dc, RGB(style.mTextEntryFGColor.R, style.mTextEntryFGColor.G, style.mTextEntryFGColor.B));
+      SetBkColor(dc, style.mEntryBackground.ToColorRef());
+      SetTextColor(dc, style.mEntryForeground.ToColorRef());
       SetBkMode(dc, OPAQUE);
       // The box's empty area takes the same colour as the text's background.
-      SetDCBrushColor(dc, RGB(style.mTextEntryBGColor.R, style.mTextEntryBGColor.G, style.mTextEntryBGColor.B));
+      SetDCBrushColor(dc, style.mEntryBackground.ToColorRef());
       return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
     case WM_MOUSEMOVE:
@@ -228,7 +240,7 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
       return 0;
     }
     case WM_MOUSEHOVER: {
-      IControl* control = Control(mTooltipControl);
+      IControl* control = GetControl(mTooltipControl);
       if (control && control->GetTooltip()) {
         ShowTooltip(control->GetTooltip());
         mTooltipShown = true;
@@ -257,8 +269,8 @@ void IGraphicsWin::HandleMouseMove(WPARAM wParam, LPARAM lParam) {
   track.dwFlags = TME_LEAVE;
   track.hwndTrack = mWindow;
   track.dwHoverTime = HOVER_DEFAULT;
-  if (TooltipsEnabled() && HoverIndex() != mTooltipControl) {
-    mTooltipControl = HoverIndex();
+  if (TooltipsEnabled() && mMouseOver != mTooltipControl) {
+    mTooltipControl = mMouseOver;
     HideTooltip();
     if (mTooltipControl >= 0) track.dwFlags |= TME_HOVER;
   }
@@ -297,7 +309,7 @@ bool IGraphicsWin::PaintDirtyArea(IRECT* area) {
   mPaintedThisMessage = true;
   PAINTSTRUCT paint = {};
   HDC dc = BeginPaint(mWindow, &paint);
-  LICE_IBitmap* back = BackBuffer();
+  LICE_IBitmap* back = mBackBuffer;
   if (dc && back && back->DeviceContext()) {
     const float scale = ScaleF();
     const int w = area->R - area->L, h = area->B - area->T;
@@ -323,7 +335,7 @@ void IGraphicsWin::OnTimerTick() {
   RECT r = {ScaleEdge(area.L, scale), ScaleEdge(area.T, scale), ScaleEdge(area.R, scale), ScaleEdge(area.B, scale)};
   InvalidateRect(mWindow, &r, FALSE);
   if (mEditBox && mEditControl) {
-    const IRECT& c = mEditControl->GetRECT();
+    const IRECT& c = mEditControl->GetRect();
     RECT boxArea = {c.L, c.T, c.R, c.B};
     ValidateRect(mWindow, &boxArea);
     mEditState = kEditRepainted;
@@ -334,16 +346,19 @@ void IGraphicsWin::OnTimerTick() {
 void IGraphicsWin::InvalidateEditorArea() {
   if (!mWindow) return;
   const double scale = GetDisplayScale();
-  RECT r = {0, 0, static_cast<int>(scale * Width()), static_cast<int>(scale * Height())};
+  RECT r = {0, 0, static_cast<int>(scale * mWidth), static_cast<int>(scale * mHeight)};
   InvalidateRect(mWindow, &r, FALSE);
 }
 
 void IGraphicsWin::ResizeEditor(int width, int height) {
   const double scale = GetDisplayScale();
   const int newW = static_cast<int>(scale * width), newH = static_cast<int>(scale * height);
-  const int oldW = static_cast<int>(scale * Width()), oldH = static_cast<int>(scale * Height());
+  const int oldW = static_cast<int>(scale * mWidth), oldH = static_cast<int>(scale * mHeight);
   if (newW == oldW && newH == oldH) return;
   const int dw = newW - oldW, dh = newH - oldH;
+  // The box belongs to a control that the base deletes: close it now rather
+  // than at the next tick.
+  CloseTextEntry();
   IGraphics::ResizeEditor(width, height);
   if (!mWindow) return;
 
@@ -365,7 +380,7 @@ void IGraphicsWin::ResizeEditor(int width, int height) {
   constexpr UINT kFlags = SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE;
   SetWindowPos(mWindow, nullptr, 0, 0, own.cx + dw, own.cy + dh, kFlags);
   // A VST3 host (api 1) sizes the view's parent itself.
-  const int api = Plug() ? Plug()->GetApiId() : 0;
+  const int api = mPlug ? mPlug->GetApiId() : 0;
   if (api != 1 && api != 3) {
     if (parent) SetWindowPos(parent, nullptr, 0, 0, parentSize.cx + dw, parentSize.cy + dh, kFlags);
     if (grandparent) SetWindowPos(grandparent, nullptr, 0, 0, grandparentSize.cx + dw, grandparentSize.cy + dh, kFlags);
@@ -374,19 +389,20 @@ void IGraphicsWin::ResizeEditor(int width, int height) {
 }
 
 void IGraphicsWin::HideCursorForDrag() {
-  if (CursorHidden()) return;
+  if (mCursorHidden) return;
   POINT p = {};
   GetCursorPos(&p);
-  SaveCursorPosition(p.x, p.y);
+  mHiddenCursorX = p.x;
+  mHiddenCursorY = p.y;
   ShowCursor(FALSE);
-  SetCursorHidden(true);
+  mCursorHidden = true;
 }
 
 void IGraphicsWin::RestoreCursorAfterDrag() {
-  if (!CursorHidden()) return;
-  SetCursorPos(SavedCursorX(), SavedCursorY());
+  if (!mCursorHidden) return;
+  SetCursorPos(mHiddenCursorX, mHiddenCursorY);
   ShowCursor(TRUE);
-  SetCursorHidden(false);
+  mCursorHidden = false;
 }
 
 LICE_IBitmap* IGraphicsWin::LoadBitmapResource(int id, const char* name) {
@@ -412,7 +428,7 @@ void IGraphicsWin::CreateTooltips() {
   if (ok) {
     SetWindowPos(mTooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     TTTOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the 64-byte record
+    tool.cbSize = kToolRecordSize;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = mWindow;
     tool.uId = reinterpret_cast<UINT_PTR>(mWindow);
@@ -428,7 +444,7 @@ void IGraphicsWin::CreateTooltips() {
 void IGraphicsWin::SetTooltipText(const char* text) {
   if (!mTooltip) return;
   TTTOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.cbSize = kToolRecordSize;
   tool.hwnd = mWindow;
   tool.uId = reinterpret_cast<UINT_PTR>(mWindow);
   tool.lpszText = const_cast<char*>(text);

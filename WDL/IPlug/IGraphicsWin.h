@@ -23,7 +23,8 @@ class IGraphicsWin : public IGraphics {
   ~IGraphicsWin() override;
 
   // Editor thread; the module whose resources and window class the editor
-  // uses (the plug-in's constructor sets it). No allocation.
+  // uses: the module of the plug-in (gModuleInstance) unless the plug-in's
+  // constructor sets another. No allocation.
   void SetModuleInstance(HINSTANCE module) { mModule = module; }
   HINSTANCE ModuleInstance() const { return mModule; }
 
@@ -79,6 +80,8 @@ class IGraphicsWin : public IGraphics {
   // ---- For tests ----------------------------------------------------------
 
   HWND TextEntryWindow() const { return mEditBox; }
+  // Milliseconds of the open window's redraw timer.
+  int RedrawInterval() const { return mRedrawInterval; }
   int TextEntryState() const { return mEditState; }
 
  private:
@@ -111,7 +114,7 @@ class IGraphicsWin : public IGraphics {
   void SetTooltipText(const char* text);
   // The mouse and modifier state of a mouse message.
   IMouseKeys MouseKeysOf(WPARAM wParam) const;
-  // Fixed-point of the scale as the window messages use it.
+  // The display scale in single precision, as the message arithmetic uses it.
   float ScaleF() { return static_cast<float>(GetDisplayScale()); }
   // Invalidates the whole editor area, scaled, without erasing.
   void InvalidateEditorArea();
@@ -137,6 +140,7 @@ class IGraphicsWin : public IGraphics {
   // Set by PaintDirtyArea so that WM_PAINT knows whether anything validated
   // the update region.
   bool mPaintedThisMessage = false;
+  int mRedrawInterval = 0;
 
   // The frame rate of the window being created, read by WM_CREATE.
   static double sNextFrameRate;

@@ -1,6 +1,8 @@
 // Message boxes, file and colour dialogs, folder paths, the clipboard and
 // opening a web address.
 
+#include <windows.h>
+
 #include <commdlg.h>
 #include <shlobj.h>
 #include <shellapi.h>
@@ -140,7 +142,7 @@ void IGraphicsWin::ShowFileDialog(StringBuffer* file, int action, StringBuffer* 
   char drive[3] = {};
   char folder[kPathCapacity] = {};
   if (dir && _splitpath_s(fileName, drive, sizeof drive, folder, sizeof folder, nullptr, 0, nullptr, 0) == 0) {
-    StringBuffer::SetFormatted(dir, kPathCapacity, "%s%s", drive, folder);
+    dir->SetFormatted(kPathCapacity, "%s%s", drive, folder);
   }
   file->Set(fileName);
 }
@@ -157,7 +159,7 @@ bool IGraphicsWin::PromptForColor(IColor* color, const char* title) {
   choose.lCustData = reinterpret_cast<LPARAM>(title);
   choose.lpfnHook = ColorDialogHook;
   if (!ChooseColorA(&choose)) return false;
-  IColor& picked = PickedColor();
+  IColor& picked = mPickedColor;
   picked.R = GetRValue(choose.rgbResult);
   picked.G = GetGValue(choose.rgbResult);
   picked.B = GetBValue(choose.rgbResult);

@@ -7,6 +7,7 @@
 #include "IControl.h"
 #include "IGraphicsWin.h"
 #include "IPlugParameter.h"
+#include "WinTextEntryFilter.h"
 
 namespace {
 constexpr int kEditBoxId = 99;
@@ -15,21 +16,6 @@ constexpr LONG_PTR kEditBoxMarker = static_cast<LONG_PTR>(0xdeadf00b);
 // The box's text is read into this many bytes (at most 31 characters).
 constexpr int kEditTextCapacity = 32;
 
-// Characters a box for a parameter of this kind accepts (backspace always).
-bool AcceptsCharacter(int kind, WPARAM c) {
-  if (c == VK_BACK) return true;
-  const bool numberSign = c == '+' || c == '-' || (c >= '0' && c <= '9');
-  switch (kind) {
-    case IPlugParameter::kTypeBool:
-    case IPlugParameter::kTypeInt:
-    case IPlugParameter::kTypeEnum:
-      return numberSign;
-    case IPlugParameter::kTypeDouble:
-      return numberSign || c == '.';
-    default:
-      return true;
-  }
-}
 }  // namespace
 
 void IGraphicsWin::CreateTextEntry(IControl* control, IText* text, IRECT* rect, const char* initialText,
@@ -49,7 +35,7 @@ void IGraphicsWin::CreateTextEntry(IControl* control, IText* text, IRECT* rect, 
 
   mEditFont = CreateFontA(static_cast<int>(static_cast<float>(text->mSize) * s), 0, 0, 0,
                           text->mStyle == IText::kStyleBold ? FW_BOLD : FW_DONTCARE,
-                          text->mStyle == IText::kStyleItalic, 0, 0, 0, 0, 0, 0, 0, text->mFont);
+                          text->mStyle == IText::kStyleItalic, 0, 0, 0, 0, 0, 0, 0, text->mFace);
   SendMessageA(mEditBox, WM_SETFONT, reinterpret_cast<WPARAM>(mEditFont), 0);
   SendMessageA(mEditBox, EM_LIMITTEXT, static_cast<WPARAM>(control->GetTextEntryLength()), 0);
   SendMessageA(mEditBox, EM_SETSEL, 0, -1);
@@ -70,7 +56,7 @@ void IGraphicsWin::FinishTextEntry(bool apply) {
     char text[kEditTextCapacity] = {};
     SendMessageA(mEditBox, WM_GETTEXT, kEditTextCapacity, reinterpret_cast<LPARAM>(text));
     if (mEditParam) {
-      ApplyTextEntryToParam(mEditControl, mEditParam, text);
+      ApplyTextEntry(mEditControl, mEditParam, text);
     } else {
       mEditControl->ApplyTextEntryResult(text);
     }
@@ -128,7 +114,7 @@ LRESULT IGraphicsWin::HandleEditMessage(HWND box, UINT message, WPARAM wParam, L
       }
       break;
     case WM_CHAR:
-      if (mEditParam && !AcceptsCharacter(mEditParam->Type(), wParam)) return 0;
+      if (mEditParam && !TextEntryAcceptsCharacter(mEditParam->GetKind(), static_cast<unsigned>(wParam))) return 0;
       break;
     case WM_COMMAND:
       if (HIWORD(wParam) == 1) {

@@ -3,6 +3,38 @@
 namespace vo {
 namespace {
 constexpr const char* kHostClass = "VoTestHostWindow";
+constexpr const char* kTopClass = "VoTestTopWindow";
+
+HostWindow* gNewestHost = nullptr;
+
+LRESULT CALLBACK TopProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN && gNewestHost) gNewestHost->keysDown.push_back(wParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND RegisterAndCreate(const char* name, WNDPROC procedure, DWORD style, HWND parent, void* param) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  windowClass.lpszClassName = name;
+  RegisterClassA(&windowClass);  // fails harmlessly when already registered
+  RECT r = {0, 0, 800, 800};
+  AdjustWindowRect(&r, style, FALSE);
+  return CreateWindowExA(0, name, "editor test host", style, 0, 0, r.right - r.left, r.bottom - r.top, parent,
+                         nullptr, GetModuleHandleA(nullptr), param);
+}
+
+HWND TopWindow() {
+  static HWND top = nullptr;
+  if (!top) {
+    top = RegisterAndCreate(kTopClass, TopProcedure, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr, nullptr);
+    ShowWindow(top, SW_SHOW);
+    SetForegroundWindow(top);
+    UpdateWindow(top);
+  }
+  return top;
+}
 
 HWND gMenuOwner = nullptr;
 int gMenuChoice = -1;
@@ -17,23 +49,15 @@ void CALLBACK EndMenuWithChoice(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 HostWindow::HostWindow() {
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = Procedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-  windowClass.lpszClassName = kHostClass;
-  RegisterClassA(&windowClass);  // fails harmlessly when already registered
-  RECT r = {0, 0, 800, 800};
-  AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
-  mWindow = CreateWindowExA(0, kHostClass, "editor test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
-  ShowWindow(mWindow, SW_SHOW);
-  SetForegroundWindow(mWindow);
-  UpdateWindow(mWindow);
+  mWindow = RegisterAndCreate(kHostClass, Procedure, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, TopWindow(), this);
+  gNewestHost = this;
   PumpMessages();
 }
 
-HostWindow::~HostWindow() { Destroy(); }
+HostWindow::~HostWindow() {
+  Destroy();
+  if (gNewestHost == this) gNewestHost = nullptr;
+}
 
 void HostWindow::Destroy() {
   if (mWindow) DestroyWindow(mWindow);
@@ -47,7 +71,6 @@ LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* host = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (host && message == WM_KEYDOWN) host->keysDown.push_back(wParam);
   if (host && message == WM_NCDESTROY) host->mWindow = nullptr;
   return DefWindowProcA(window, message, wParam, lParam);
 }

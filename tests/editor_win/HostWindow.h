@@ -1,6 +1,9 @@
 #pragma once
-// The test's stand-in for a host: a visible top-level window that the editor
-// attaches to, recording the keys forwarded to it, plus message-loop helpers.
+// The test's stand-in for a host: a window that the editor attaches to,
+// recording the keys forwarded to the host, plus message-loop helpers. The
+// host window is a child of one visible top-level window that lives as long
+// as the program: under Wine without a window manager, destroying a visible
+// top-level window takes two seconds.
 
 #include <windows.h>
 
@@ -10,8 +13,9 @@ namespace vo {
 
 class HostWindow {
  public:
-  // Creates and shows the window (client area 800 x 800), and brings it to
-  // the foreground so that child windows can take the focus.
+  // Creates the window (800 x 800) in the top-level window, which it creates
+  // on first use, shows and brings to the foreground so that windows in it
+  // can take the focus.
   HostWindow();
   ~HostWindow();
   HostWindow(const HostWindow&) = delete;
@@ -21,7 +25,8 @@ class HostWindow {
   // Destroys the window as a host would, without asking the editor first.
   void Destroy();
 
-  // Virtual keys of the WM_KEYDOWN messages that reached the window.
+  // Virtual keys of the WM_KEYDOWN messages that reached the top-level
+  // window while this host was the newest.
   std::vector<WPARAM> keysDown;
 
  private:

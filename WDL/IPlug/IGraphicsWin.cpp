@@ -104,7 +104,9 @@ void IGraphicsWin::DetachView() {
 }
 
 void IGraphicsWin::ForgetDestroyedWindow() {
-  // The box and the tooltip went with the window (child and owned window).
+  // The box went with the window as its child. The tooltip is owned by the
+  // top-level window, which may live on: it goes too.
+  if (mTooltip && IsWindow(mTooltip)) DestroyWindow(mTooltip);
   if (mEditFont) DeleteObject(mEditFont);
   mEditFont = nullptr;
   mEditBox = nullptr;

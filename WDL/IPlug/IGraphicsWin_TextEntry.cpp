@@ -46,10 +46,15 @@ void IGraphicsWin::CreateTextEntry(IControl* control, IText* text, IRECT* rect, 
   SetWindowLongPtrA(mEditBox, GWLP_USERDATA, kEditBoxMarker);
   mEditParam = param;
   mEditControl = control;
+  mEditState = kEditIdle;
   SetFocus(mEditBox);
 }
 
-void IGraphicsWin::CancelTextEntry() { mEditState = kEditCancel; }
+void IGraphicsWin::CancelTextEntry() {
+  // Without a box there is nothing to cancel, and a stale request must not
+  // close the next box.
+  if (mEditBox) mEditState = kEditCancel;
+}
 
 void IGraphicsWin::FinishTextEntry(bool apply) {
   if (apply && mEditControl) {

@@ -147,6 +147,21 @@ TEST_F(TextEntryTest, DetachingWithABoxOpenClosesIt) {
   EXPECT_DOUBLE_EQ(plug->GetParam(0)->Value(), 2.0);
 }
 
+// Resizing deletes the controls, among them the box's: the box closes at
+// once instead of pointing at a deleted control until the next tick.
+TEST_F(TextEntryTest, ResizingClosesTheBoxAtOnce) {
+  OpenEditor();
+  HWND box = OpenBox();
+  ASSERT_NE(box, nullptr);
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0));
+  editor->ResizeEditor(400, 300);
+  EXPECT_EQ(editor->TextEntryWindow(), nullptr);
+  EXPECT_FALSE(IsWindow(box));
+  EXPECT_EQ(GetObjectType(font), 0u);
+  Tick();
+  EXPECT_EQ(editor->TextEntryState(), 0);
+}
+
 TEST_F(TextEntryTest, HostDestroyingItsWindowTakesTheBoxAlong) {
   OpenEditor();
   HWND box = OpenBox();

@@ -5,6 +5,10 @@
 #include <string>
 
 #include "EditorWinFixture.h"
+
+#include <commctrl.h>
+
+#include "ModuleInstance.h"
 #include "WinEditorWindowClass.h"
 
 namespace vo {
@@ -114,6 +118,59 @@ TEST_F(EditorWinTest, HostDestroyingItsWindowFirstLeavesNothingOpen) {
   editor->DetachView();
   EXPECT_EQ(WinEditorWindowClass::OpenWindowCount(), 0);
   EXPECT_FALSE(ClassRegistered());
+}
+
+// With tooltips on, the editor window gets a tooltip window of its own that
+// goes away with it, also when the host destroys its window first; hovering
+// a control with a tooltip arms it.
+TEST_F(EditorWinTest, TooltipWindowLivesWithTheEditorWindow) {
+  gModuleInstance = GetModuleHandleA(nullptr);
+  host = std::make_unique<HostWindow>();
+  plug = std::make_unique<TestPlug>();
+  editor = new ScaledGraphicsWin(plug.get(), 464, 480, 0, 1.0);
+  auto* probe = new ProbeControl(plug.get(), kFreeProbeRect, -1);
+  probe->SetTooltip("free probe");
+  editor->AttachControl(probe);
+  editor->EnableTooltips(true);
+  editor->SetHoverTracking(true);
+  plug->ConnectGraphics(editor);
+  ASSERT_NE(editor->AttachToParentWindow(host->Handle()), nullptr);
+  EXPECT_TRUE(editor->TooltipsEnabled());
+
+  HWND tooltip = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM found) {
+        char name[64] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (std::string(name) == "tooltips_class32") *reinterpret_cast<HWND*>(found) = w;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&tooltip));
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(GetWindow(tooltip, GW_OWNER), GetAncestor(Window(), GA_ROOT));
+  EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+
+  Mouse(WM_MOUSEMOVE, 0, 220, 60);
+  EXPECT_EQ(editor->GetHoverIdx(), 0);
+  SendMessageA(Window(), WM_MOUSEHOVER, 0, MAKELPARAM(220, 60));
+  char text[80] = {};
+  TTTOOLINFOA tool = {};
+  tool.cbSize = 64;
+  tool.hwnd = Window();
+  tool.uId = reinterpret_cast<UINT_PTR>(Window());
+  tool.lpszText = text;
+  SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(text, "free probe");
+
+  editor->DetachView();
+  EXPECT_FALSE(IsWindow(tooltip));
+
+  ASSERT_NE(editor->AttachToParentWindow(host->Handle()), nullptr);
+  tooltip = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr);
+  ASSERT_NE(tooltip, nullptr);
+  host->Destroy();
+  EXPECT_FALSE(IsWindow(tooltip));
 }
 
 // The real display scale: 1.0 in a standard prefix, 1.5 when the test step

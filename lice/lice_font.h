@@ -142,9 +142,10 @@ public:
   LICE_FontHandle GetHFont() override { return m_handle; }
   int GetLineHeight() override { return m_lineHeight; }
 
-  // Draws one glyph (rendering it first if needed) with its top-left at
-  // (x, y), clipped to clip and to the bitmap. False when nothing was drawn.
-  // May allocate (a glyph rendered on first use).
+  // Draws one already rendered glyph with its top-left at (x, y), clipped to
+  // clip and to the bitmap, by the font's colours, back mode and blend mode.
+  // False when nothing was drawn (no such glyph, not rendered, clipped away).
+  // No allocation.
   virtual bool DrawGlyph(LICE_IBitmap* bitmap, unsigned short code, int x, int y, const LICE_Rect* clip);
 
 private:
@@ -154,7 +155,6 @@ private:
   LICE_GlyphRecord* RenderedGlyph(int code);
   void RenderGlyph(int code);
   void StoreMask(LICE_GlyphRecord* record, int cellWidth, int cellHeight);
-  void FinishMask(LICE_GlyphRecord* record);
   bool UseNativePath(LICE_IBitmap* bitmap, uint32_t flags);
   int DrawNative(LICE_IBitmap* bitmap, const char* text, int count, LICE_Rect* rect, uint32_t flags);
   int DrawNativeViaSurface(LICE_IBitmap* bitmap, const char* text, int count, LICE_Rect* rect, uint32_t flags);

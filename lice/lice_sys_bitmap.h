@@ -1,9 +1,10 @@
 #pragma once
 // A bitmap whose pixels belong to the platform, so that the platform's own
 // drawing (text, window painting) reaches them: on Windows a top-down DIB
-// section selected into a memory device context; in the native Linux build a
-// heap-backed stand-in with the same geometry and resize answers and no
-// drawing context. The row span is the width rounded up to a multiple of 4,
+// section selected into a memory device context; elsewhere the store of a
+// memory context of the drawing layer (the glyph source stand-in in the native
+// Linux build), with the same geometry and resize answers. There the context
+// is made anew with each new store. The row span is the width rounded up to a multiple of 4,
 // and the pixels stay where they are while a new size fits the allocation.
 // Used on the editor's thread.
 
@@ -30,9 +31,7 @@ public:
   // width or height leaves nothing to allocate; a failed allocation leaves a
   // 0 x 0 bitmap and answers true.
   bool Resize(int width, int height) override;
-#ifdef _WIN32
   LICE_DeviceContext DeviceContext() override { return m_dc; }
-#endif
 
 private:
   // Platform parts of Resize (lice_sys_bitmap_<platform>.cpp). CanAllocate is
@@ -45,9 +44,7 @@ private:
 
   int m_width = 0;
   int m_height = 0;
-#ifdef _WIN32
-  HDC__* m_dc = nullptr;
-#endif
+  LICE_DeviceContext m_dc = nullptr;
   LICE_Pixel* m_pixels = nullptr;
   int m_allocWidth = 0;  // multiple of 4; also the row span
   int m_allocHeight = 0;

@@ -25,9 +25,6 @@ int EditorFontQuality(int quality) {
 }
 
 LICE_FontHandle CreateEditorFont(const IText& text) {
-#ifdef VO_EDITOR_FONTS_PENDING
-  return nullptr;
-#endif
   const int weight = text.mStyle == IText::kStyleBold ? kWeightBold : kWeightNormal;
   const bool italic = text.mStyle == IText::kStyleItalic;
   const int angle = text.mOrientation * 10;

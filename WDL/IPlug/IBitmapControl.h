@@ -2,6 +2,9 @@
 // A control drawn as one frame of a bitmap strip: the frame follows the
 // value (N frames: k = int((N - 1) x value + 0.5) + 1). Also the editor's
 // background and the plug-in's meters.
+//
+// Threads: as every control (IControl.h); Render on the editor's thread, no
+// lock, no allocation.
 
 #include "IControl.h"
 

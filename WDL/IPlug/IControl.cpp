@@ -1,6 +1,5 @@
 #include "IControl.h"
 
-#include <cmath>
 #include <cstring>
 
 #include "AssertionHook.h"
@@ -64,15 +63,15 @@ bool IControl::ContainsPoint(int x, int y) { return mTargetRect.Contains(x, y); 
 void IControl::ClampValue() {
   double v = mValue.load(std::memory_order_relaxed);
   for (;;) {
+    // A NaN fails both tests and takes the upper clamp.
     double clamped = v;
     if (v < mClampLo) {
       clamped = mClampLo;
-    } else if (v > mClampHi) {
+    } else if (!(v <= mClampHi)) {
       clamped = mClampHi;
     }
-    // In range (or NaN, which no clamp can order): nothing to write, so a
-    // concurrent write by another thread stands.
-    if (clamped == v || std::isnan(v)) return;
+    // In range: nothing to write, so a concurrent write by another thread stands.
+    if (clamped == v) return;
     if (mValue.compare_exchange_weak(v, clamped, std::memory_order_relaxed)) return;
   }
 }

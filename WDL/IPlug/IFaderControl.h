@@ -1,6 +1,9 @@
 #pragma once
 // A slider: a handle bitmap moving along a travel of `length` pixels. The
 // handle's centre follows the pointer on press and drag.
+//
+// Threads: editor thread; value changes report through MarkChanged(true)
+// (the plug-in mutex inside IPlugBase::SetParameterFromGUI). No allocation.
 
 #include "IControl.h"
 

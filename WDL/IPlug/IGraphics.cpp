@@ -160,7 +160,8 @@ void IGraphics::RenderDirtyControls() {
     mDrawRect = background->GetRect();
     for (int i = 0; i < mControls.GetSize(); ++i) {
       IControl* control = mControls.Get(i);
-      if (i == 0 || !control->IsHidden()) control->Render(this);
+      if (i > 0 && control->IsHidden()) continue;
+      control->Render(this);
       control->ClearChanged();
     }
     return;

@@ -20,9 +20,6 @@ LICE_IBitmap* IGraphics::CachedBitmap(int resourceId, const char* fileName) {
 }
 
 LICE_IFont* IGraphics::FindOrCreateFont(IText* text) {
-#ifdef VO_EDITOR_FONTS_PENDING
-  return nullptr;
-#endif
   FontCache& cache = FontCache::Instance();
   LICE_IFont* font = cache.Find(text->mSize, text->mOrientation, text->mStyle, text->mFace);
   if (!font) {

@@ -1,6 +1,9 @@
 #pragma once
 // A knob: dragging along its direction moves the value by 1/gearing per
 // control size (ten times finer with ctrl or shift); the wheel steps it.
+//
+// Threads: editor thread; value changes report through MarkChanged(true)
+// (the plug-in mutex inside IPlugBase::SetParameterFromGUI). No allocation.
 
 #include "IControl.h"
 

@@ -4,6 +4,9 @@
 // on the knob re-sends the value. The control's rect is the knob and the
 // text together, so that a value change repaints the text as well; the
 // strip is drawn into the knob rect.
+//
+// Threads: editor thread. Render formats the parameter's value without the
+// plug-in mutex (the value is atomic) and may allocate the value text.
 
 #include "IKnobControl.h"
 #include "StringBuffer.h"

@@ -34,6 +34,9 @@ class IPlugParameter {
                    const char* label = "", const char* group = "", double shape = 1.0);
   // Constructing thread; range 0..1 in steps of 0.1 with the texts "off" and "on". Allocates.
   void SetUpBool(const char* name, bool defaultValue, const char* label = "", const char* group = "");
+  // Constructing thread, after a set-up: declares one of the kinds that only
+  // the wrappers and the editor's value menus tell apart (kTypeInt, kTypeEnum).
+  void SetKind(Kind kind) { mKind = kind; }
   // Appends a display text (cut to 31 characters) for a value; not added when
   // the table cannot grow. Constructing thread; allocates.
   void AddDisplayText(int value, const char* text);

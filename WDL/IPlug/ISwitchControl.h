@@ -1,6 +1,9 @@
 #pragma once
 // A switch that steps through its strip's frames on each click: values 0,
 // 1/(N-1), ..., 1, then back to 0 (a one-frame strip toggles 0 and 1).
+//
+// Threads: editor thread; a step reports through MarkChanged(true), which
+// takes the plug-in mutex inside IPlugBase::SetParameterFromGUI.
 
 #include "IBitmapControl.h"
 

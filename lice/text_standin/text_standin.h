@@ -45,7 +45,7 @@ enum
 
 enum
 {
-  TEXT_STANDIN_PARTIAL = 0x60,
+  TEXT_STANDIN_PARTIAL = 130,  // exactly the monochrome threshold: not ink
   TEXT_STANDIN_OVERHANG_CODE = 'f',
   TEXT_STANDIN_SHORT_CODE = 'i',
   TEXT_STANDIN_DEFAULT_SIZE = 16,

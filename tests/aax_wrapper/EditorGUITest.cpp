@@ -4,7 +4,8 @@
 // view and never lets the editor keep a container that is gone.
 
 #include "AAX_CEffectGUI_IPLUG.h"
-#include "HeadlessEditorView.h"
+#include "EditorParent.h"
+#include "HostWindowing.h"
 #include "IMouseKeys.h"
 #include "TestEffectParameters.h"
 #include "WrapperTestSupport.h"
@@ -17,8 +18,6 @@ namespace {
 
 using testing::ElementsAre;
 using testing::IsEmpty;
-
-int gNativeView = 0;  // the host view's native view (no windows here)
 
 class EditorGUI : public testing::Test {
 protected:
@@ -40,7 +39,7 @@ protected:
     EXPECT_EQ(0, view.Outstanding());
     EXPECT_EQ(0, host.controller.Outstanding());
   }
-  HeadlessEditorView* Editor() { return static_cast<HeadlessEditorView*>(plug->GetGUI()); }
+  IGraphics* Editor() { return plug->GetGUI(); }
   IACFUnknown* ViewUnknown() { return static_cast<IACFUnknown*>(view.Interface("unknown")); }
   std::vector<std::string> Automation() {
     std::vector<std::string> calls = host.Calls("automation");
@@ -49,7 +48,8 @@ protected:
 
   WrapperHost host;
   fakehost::Object& view;
-  void* nativeView = &gNativeView;
+  vo::HostWindow hostWindow{600, 600};  // the host view's native view
+  void* nativeView = hostWindow.Handle();
   int64_t clickResult = 1;
   Held<RecordingOndelino> plug{new RecordingOndelino};
   AAX_CEffectGUI_IPLUG* gui = new AAX_CEffectGUI_IPLUG;
@@ -66,12 +66,12 @@ TEST_F(EditorGUI, TheEditorOpensInTheHostViewAndClosesOnce) {
   EXPECT_EQ(464.0f, size.horz);
 
   ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(ViewUnknown()));
-  EXPECT_EQ(&gNativeView, Editor()->Parent());
+  EXPECT_EQ(hostWindow.Handle(), EditorParent(Editor()));
   EXPECT_EQ(gui->GetViewContainer(), Editor()->GetViewContainer());
 
   // Closing takes the container away from the editor before it is deleted.
   ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(nullptr));
-  EXPECT_EQ(nullptr, Editor()->Parent());
+  EXPECT_EQ(nullptr, EditorParent(Editor()));
   EXPECT_EQ(nullptr, Editor()->GetViewContainer());
   plug->InformHostOfEditorResize(464, 480);  // no container left to ask
   EXPECT_EQ(AAX_SUCCESS, gui->UnbindGuiController());
@@ -84,11 +84,11 @@ TEST_F(EditorGUI, UnbindingForgetsTheEditor) {
   ASSERT_EQ(AAX_SUCCESS, gui->BindGuiController(host.ControllerUnknown()));
   ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(ViewUnknown()));
   EXPECT_EQ(AAX_SUCCESS, gui->UnbindGuiController());
-  EXPECT_EQ(nullptr, Editor()->Parent());
+  EXPECT_EQ(nullptr, EditorParent(Editor()));
   EXPECT_EQ(nullptr, Editor()->GetViewContainer());
 
   EXPECT_EQ(AAX_SUCCESS, gui->AttachViewContainer(ViewUnknown()));
-  EXPECT_EQ(nullptr, Editor()->Parent());
+  EXPECT_EQ(nullptr, EditorParent(Editor()));
   AAX_Point size{-1.0f, -1.0f};
   gui->EditorSize(&size);
   EXPECT_EQ(-1.0f, size.vert);
@@ -99,7 +99,7 @@ TEST_F(EditorGUI, AHostViewWithoutNativeViewOpensNothing) {
   nativeView = nullptr;
   ASSERT_EQ(AAX_SUCCESS, gui->BindGuiController(host.ControllerUnknown()));
   ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(ViewUnknown()));
-  EXPECT_EQ(nullptr, Editor()->Parent());
+  EXPECT_EQ(nullptr, EditorParent(Editor()));
   EXPECT_EQ(nullptr, Editor()->GetViewContainer());
   gui->UnbindGuiController();
 }

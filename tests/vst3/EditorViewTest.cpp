@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "HeadlessEditorView.h"
+#include "EditorParent.h"
+#include "HostWindowing.h"
 #include "HostObjects.h"
 #include "IMouseKeys.h"
 #include "IPlugVST3View.h"
@@ -25,11 +26,9 @@ class CountingOndelino : public VimbraOndelino {
   void OnEditorOpened() override { ++opened; }
   void OnEditorClosed() override { ++closed; }
   void OnEditorResized() override { ++resized; }
-  HeadlessEditorView* Editor() const { return static_cast<HeadlessEditorView*>(GetGUI()); }
+  IGraphics* Editor() const { return GetGUI(); }
   int opened = 0, closed = 0, resized = 0;
 };
-
-int hostWindowA = 0, hostWindowB = 0;  // stand-ins for two host windows
 
 class Vst3EditorView : public testing::Test {
  protected:
@@ -47,6 +46,10 @@ class Vst3EditorView : public testing::Test {
   }
 
   HostComponentHandler handler;
+  vo::HostWindow windowA{600, 600};
+  vo::HostWindow windowB{600, 600};
+  void* hostWindowA = windowA.Handle();
+  void* hostWindowB = windowB.Handle();
   PlugRef<CountingOndelino> plug{new CountingOndelino};
 };
 
@@ -73,8 +76,8 @@ TEST_F(Vst3EditorView, AttachSizesAndRemove) {
   IPlugView* view = plug->createView("editor");
   HostPlugFrame frame;
   EXPECT_EQ(kResultTrue, view->setFrame(&frame));
-  ASSERT_EQ(kResultOk, view->attached(&hostWindowA, kPlatformTypeHWND));
-  EXPECT_EQ(&hostWindowA, plug->Editor()->Parent());
+  ASSERT_EQ(kResultOk, view->attached(hostWindowA, kPlatformTypeHWND));
+  EXPECT_EQ(hostWindowA, EditorParent(plug->Editor()));
   EXPECT_EQ(1, plug->opened);
 
   ViewRect size(9, 9, 9, 9);
@@ -99,7 +102,7 @@ TEST_F(Vst3EditorView, AttachSizesAndRemove) {
   EXPECT_EQ(1, plug->resized);
 
   EXPECT_EQ(kResultOk, view->removed());
-  EXPECT_EQ(nullptr, plug->Editor()->Parent());
+  EXPECT_EQ(nullptr, EditorParent(plug->Editor()));
   EXPECT_EQ(1, plug->closed);
   view->release();
 }
@@ -107,15 +110,15 @@ TEST_F(Vst3EditorView, AttachSizesAndRemove) {
 // A platform type other than a window handle opens nothing.
 TEST_F(Vst3EditorView, AnotherPlatformTypeOpensNothing) {
   IPlugView* view = plug->createView("editor");
-  EXPECT_EQ(kResultFalse, view->attached(&hostWindowA, kPlatformTypeNSView));
-  EXPECT_EQ(nullptr, plug->Editor()->Parent());
+  EXPECT_EQ(kResultFalse, view->attached(hostWindowA, kPlatformTypeNSView));
+  EXPECT_EQ(nullptr, EditorParent(plug->Editor()));
   EXPECT_EQ(0, plug->opened);
   view->release();
 }
 
 TEST_F(Vst3EditorView, ARightClickAsksTheHostForTheParameterMenu) {
   IPlugView* view = plug->createView("editor");
-  view->attached(&hostWindowA, kPlatformTypeHWND);
+  view->attached(hostWindowA, kPlatformTypeHWND);
   RightClickDryWet();
   std::string kinds;
   for (const auto& call : handler.mCalls) kinds += call.kind;
@@ -145,19 +148,19 @@ TEST_F(Vst3EditorView, ARightClickAsksTheHostForTheParameterMenu) {
 TEST_F(Vst3EditorView, RemovingTheFirstOfTwoViewsLeavesTheSecondOpen) {
   IPlugView* first = plug->createView("editor");
   IPlugView* second = plug->createView("editor");
-  first->attached(&hostWindowA, kPlatformTypeHWND);
-  second->attached(&hostWindowB, kPlatformTypeHWND);
-  EXPECT_EQ(&hostWindowB, plug->Editor()->Parent());
+  first->attached(hostWindowA, kPlatformTypeHWND);
+  second->attached(hostWindowB, kPlatformTypeHWND);
+  EXPECT_EQ(hostWindowB, EditorParent(plug->Editor()));
 
   first->removed();
   first->release();
-  EXPECT_EQ(&hostWindowB, plug->Editor()->Parent());
+  EXPECT_EQ(hostWindowB, EditorParent(plug->Editor()));
   ASSERT_EQ(1u, plug->Views().size());
   RightClickDryWet();
   ASSERT_FALSE(handler.mCalls.empty());
   EXPECT_EQ(second, handler.mCalls[0].view);
 
   second->removed();
-  EXPECT_EQ(nullptr, plug->Editor()->Parent());
+  EXPECT_EQ(nullptr, EditorParent(plug->Editor()));
   second->release();
 }

@@ -19,6 +19,13 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
+// One host window for every test: a visible top-level window costs seconds
+// to make and destroy under Wine.
+vo::HostWindow& SharedHostWindow() {
+  static vo::HostWindow* window = new vo::HostWindow(600, 600);
+  return *window;
+}
+
 class EditorGUI : public testing::Test {
 protected:
   EditorGUI() : view(fakehost::MakeViewContainer(host.Host(), "view")) {
@@ -48,7 +55,7 @@ protected:
 
   WrapperHost host;
   fakehost::Object& view;
-  vo::HostWindow hostWindow{600, 600};  // the host view's native view
+  vo::HostWindow& hostWindow = SharedHostWindow();  // the host view's native view
   void* nativeView = hostWindow.Handle();
   int64_t clickResult = 1;
   Held<RecordingOndelino> plug{new RecordingOndelino};

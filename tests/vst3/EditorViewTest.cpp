@@ -30,6 +30,13 @@ class CountingOndelino : public VimbraOndelino {
   int opened = 0, closed = 0, resized = 0;
 };
 
+// Two host windows for every test: a visible top-level window costs seconds
+// to make and destroy under Wine.
+vo::HostWindow& SharedHostWindow(int which) {
+  static vo::HostWindow* windows[2] = {new vo::HostWindow(600, 600), new vo::HostWindow(600, 600)};
+  return *windows[which];
+}
+
 class Vst3EditorView : public testing::Test {
  protected:
   void SetUp() override {
@@ -46,10 +53,8 @@ class Vst3EditorView : public testing::Test {
   }
 
   HostComponentHandler handler;
-  vo::HostWindow windowA{600, 600};
-  vo::HostWindow windowB{600, 600};
-  void* hostWindowA = windowA.Handle();
-  void* hostWindowB = windowB.Handle();
+  void* hostWindowA = SharedHostWindow(0).Handle();
+  void* hostWindowB = SharedHostWindow(1).Handle();
   PlugRef<CountingOndelino> plug{new CountingOndelino};
 };
 

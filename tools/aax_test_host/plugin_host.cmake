@@ -12,6 +12,7 @@ if(TARGET VimbraOndelino_aax)
     ${CMAKE_CURRENT_LIST_DIR}/PluginScenarios.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PluginSession.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HostedGUI.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PluginEditorScenarios.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EntryPoints.cpp
     ${CMAKE_CURRENT_LIST_DIR}/${module_loader})
   target_link_libraries(aax_plugin_host PRIVATE

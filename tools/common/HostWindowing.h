@@ -7,7 +7,9 @@
 // rest finds or does nothing.
 // Threads: the caller's (the host's user-interface thread).
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vo {
 
@@ -40,5 +42,17 @@ void ClickWindow(void* window, int x, int y, bool right = false);
 // Runs the thread's message loop for about milliseconds (timers fire,
 // windows paint).
 void PumpMessages(int milliseconds);
+
+// A window's client area as painted: top-down rows of 0x00RRGGBB.
+struct WindowPixels {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+// False (and nothing captured) without windows or when the capture fails.
+bool CaptureWindowPixels(void* window, WindowPixels* out);
+// Captures the window into a PNG file; false without windows or on failure.
+bool CaptureWindowPng(void* window, const std::string& path);
 
 }  // namespace vo

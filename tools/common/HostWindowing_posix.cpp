@@ -25,4 +25,8 @@ void ClickWindow(void*, int, int, bool) {}
 
 void PumpMessages(int) {}
 
+bool CaptureWindowPixels(void*, WindowPixels*) { return false; }
+
+bool CaptureWindowPng(void*, const std::string&) { return false; }
+
 }  // namespace vo

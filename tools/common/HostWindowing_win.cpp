@@ -1,5 +1,7 @@
 #include "HostWindowing.h"
 
+#include "WindowCapture.h"
+
 #include <windows.h>
 
 namespace vo {
@@ -73,6 +75,19 @@ void PumpMessages(int milliseconds) {
     }
     Sleep(5);
   } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+bool CaptureWindowPixels(void* window, WindowPixels* out) {
+  WindowImage image;
+  if (!CaptureWindow(static_cast<HWND>(window), &image)) return false;
+  out->width = image.width;
+  out->height = image.height;
+  out->pixels = std::move(image.pixels);
+  return true;
+}
+
+bool CaptureWindowPng(void* window, const std::string& path) {
+  return CaptureWindowToPng(static_cast<HWND>(window), path.c_str());
 }
 
 }  // namespace vo

@@ -1,6 +1,7 @@
 // A simulated AAX host for the plug-in module itself.
 //
 //   aax_plugin_host check  <bundle> [GoogleTest options]
+//   aax_plugin_host editor <bundle> --out editor.png
 //   aax_plugin_host render <bundle> [--in in.wav] [--out out.wav]
 //                   [--set "Name=value"]... [--block 512]
 //                   [--compare reference.wav] [--tolerance 1e-6]
@@ -11,6 +12,7 @@
 // module file is refused, as hosts refuse it.
 
 #include "EntryPoints.h"
+#include "PluginEditorShot.h"
 #include "PluginBundle.h"
 #include "PluginRender.h"
 
@@ -24,6 +26,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: aax_plugin_host check <bundle> [GoogleTest options]\n"
+               "       aax_plugin_host editor <bundle> --out f.png\n"
                "       aax_plugin_host render <bundle> [--in f.wav] [--out f.wav]\n"
                "                       [--set \"Name=value\"]... [--block n]\n"
                "                       [--compare f.wav] [--tolerance t]\n");
@@ -47,6 +50,10 @@ int main(int argc, char** argv) {
     argv[2] = argv[0];
     testing::InitGoogleTest(&testArgc, argv + 2);
     return RUN_ALL_TESTS();
+  }
+  if (command == "editor") {
+    if (argc != 5 || std::string(argv[3]) != "--out") return Usage();
+    return fakehost::RunEditorShot(fakehost::ModuleUnderTest(), argv[4]);
   }
   if (command != "render") return Usage();
 

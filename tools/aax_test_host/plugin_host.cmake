@@ -13,6 +13,7 @@ if(TARGET VimbraOndelino_aax)
     ${CMAKE_CURRENT_LIST_DIR}/PluginSession.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HostedGUI.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PluginEditorScenarios.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PluginEditorShot.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EntryPoints.cpp
     ${CMAKE_CURRENT_LIST_DIR}/${module_loader})
   target_link_libraries(aax_plugin_host PRIVATE
@@ -25,6 +26,24 @@ if(TARGET VimbraOndelino_aax)
   add_test(NAME aax_plugin_host_check
            COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1)
   set_tests_properties(aax_plugin_host_check PROPERTIES LABELS aax TIMEOUT 300)
+  if(VO_WINDOWS)
+    # The editor as an AAX host opens it, after a second of the test signal;
+    # the screenshot lands in this folder.
+    add_test(NAME aax_plugin_editor_screenshot
+             COMMAND aax_plugin_host editor ${plugin_module} --out ${out}/editor-aax.png)
+    # The scenarios at a display scale of 1.5 (alone: the setting is the
+    # prefix's; the VST3 host's restore step puts 96 back).
+    add_test(NAME aax_plugin_host_check_scaled
+             COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:aax_plugin_host>
+                     "-DARGS=check;${plugin_module};--gtest_brief=1;--gtest_filter=PluginEditorHost.*"
+                     -P ${CMAKE_SOURCE_DIR}/tools/common/RunAtLogPixels144.cmake)
+    add_test(NAME aax_plugin_host_scale_restore
+             COMMAND wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 96 /f)
+    set_tests_properties(aax_plugin_editor_screenshot PROPERTIES LABELS aax TIMEOUT 300)
+    set_tests_properties(aax_plugin_host_check_scaled PROPERTIES LABELS aax RUN_SERIAL TRUE TIMEOUT 120
+      FIXTURES_REQUIRED aax_host_scale)
+    set_tests_properties(aax_plugin_host_scale_restore PROPERTIES RUN_SERIAL TRUE FIXTURES_CLEANUP aax_host_scale)
+  endif()
   # Like a host, the simulated host refuses the bare module file.
   add_test(NAME aax_plugin_host_refuses_bare_module
            COMMAND aax_plugin_host render $<TARGET_FILE:VimbraOndelino_aax>)

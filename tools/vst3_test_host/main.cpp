@@ -1,6 +1,7 @@
 // A small VST3 host for testing the VimbraOndelino deliverable.
 //
 //   vst3_test_host check  <bundle.vst3> [--verbose]
+//   vst3_test_host editor <bundle.vst3> [--out editor.png] [--background bkg.png] [--verbose]
 //   vst3_test_host render <bundle.vst3> [--in in.wav] [--out out.wav]
 //                  [--set "Name=value"]... [--double] [--block 512]
 //                  [--compare reference.wav] [--tolerance 1e-6]
@@ -11,10 +12,12 @@
 // ignores the bundle argument.
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "HostChecks.h"
+#include "HostEditor.h"
 #include "HostRender.h"
 #include "PluginModule.h"
 
@@ -23,6 +26,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: vst3_test_host check <bundle> [--verbose]\n"
+               "       vst3_test_host editor <bundle> [--out f.png] [--background bkg.png] [--verbose]\n"
                "       vst3_test_host render <bundle> [--in f.wav] [--out f.wav] [--set \"Name=value\"]...\n"
                "                      [--double] [--block n] [--compare f.wav] [--tolerance t]\n");
   return 2;
@@ -38,6 +42,24 @@ int main(int argc, char** argv) {
   if (command == "check") {
     const bool verbose = argc > 3 && std::strcmp(argv[3], "--verbose") == 0;
     return vo::vst3host::RunChecks(module, verbose) == 0 ? 0 : 1;
+  }
+  if (command == "editor") {
+    vo::vst3host::EditorOptions options;
+    // The run at 144 DPI tells the host what scale to expect.
+    if (const char* scale = std::getenv("VO_EXPECTED_DISPLAY_SCALE")) options.expectedScale = std::atof(scale);
+    for (int i = 3; i < argc; ++i) {
+      const std::string option = argv[i];
+      if (option == "--verbose") {
+        options.verbose = true;
+      } else if (option == "--out" && i + 1 < argc) {
+        options.screenshot = argv[++i];
+      } else if (option == "--background" && i + 1 < argc) {
+        options.background = argv[++i];
+      } else {
+        return Usage();
+      }
+    }
+    return vo::vst3host::RunEditorChecks(module, options) == 0 ? 0 : 1;
   }
   if (command != "render") return Usage();
 

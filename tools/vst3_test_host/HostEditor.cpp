@@ -302,7 +302,12 @@ int RunEditorChecks(const PluginModule& module, const EditorOptions& options) {
       HostWindows windows;
       CheckOneView(c, plug, handler, options, windows.a);
       CheckTwoViews(c, plug, handler, windows, options.expectedScale);
-      if (!options.screenshot.empty() && HasWindows()) WriteScreenshot(c, plug, options.screenshot, windows.a);
+      // The screenshot shows a fresh instance, untouched by the checks.
+      if (!options.screenshot.empty() && HasWindows()) {
+        HostedPlugin fresh(factory);
+        if (c.Expect(fresh.Ok() && fresh.Initialize(&host), "a second instance initialises"))
+          WriteScreenshot(c, fresh, options.screenshot, windows.a);
+      }
     }
   }
   c.Expect(handler.References() == 1, "every reference on the component handler was given back");

@@ -17,7 +17,7 @@ VimbraOndelino::VimbraOndelino()
     : PluginWrapper(kNumParams, kPluginChannelIO, 1, kPluginName, "", kPluginMaker, kPluginVersion,
                     kPluginUniqueId, kPluginMakerId, 0, false, false) {
   DefineParameters();
-  // The editor joins here once the editor framework is part of the build.
+  BuildEditor();
   AddPresetsFromCurrentState("-", 1);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
@@ -141,6 +141,7 @@ void VimbraOndelino::ProcessDoubleBlock(double** inputs, double** outputs, int n
     outputs[0][i] = frames[2 * i];
     outputs[1][i] = frames[2 * i + 1];
   }
+  ShowMeters();
 }
 
 VimbraOndelino* CreatePluginInstance() {

@@ -43,11 +43,22 @@ class VimbraOndelino : public PluginWrapper {
   double InputMeterLevel() const { return mInMeterLevel; }
   double OutputMeterLevel() const { return mOutMeterLevel; }
   int MeterBlocksPerSecond() const { return mMeterBlocksPerSecond; }
+  // The editor's control indexes of the input and output meters (-1 without
+  // an editor).
+  int InputMeterControl() const { return mInMeterControl; }
+  int OutputMeterControl() const { return mOutMeterControl; }
 
  private:
   // Not named SetUpParameters: the AAX wrapper's base has a host hook of
   // that name.
   void DefineParameters();
+  // Creating thread; allocates. The editor with its images and fifteen
+  // controls, connected to the plug-in (VimbraOndelinoEditor.cpp).
+  void BuildEditor();
+  // Audio thread, end of a block: both meter values into the editor, then
+  // every control marked for redraw. No lock (the wrapper holds the plug-in
+  // mutex), no allocation; nothing without an editor.
+  void ShowMeters();
   void UpdateMeterCoefficients(int nFrames);
   static void SmoothMeter(double peak, double rising, double falling, double* level);
 

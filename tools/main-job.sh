@@ -2,12 +2,18 @@
 # The main job: build the deliverables and render the built-in test signal
 # through the plug-in as a host would, into build/render/*.wav:
 #   - natively, through the plug-in on a host-less wrapper, once per mode;
-#   - through the Windows VST3 deliverable, loaded by the VST3 test host
-#     under Wine, with parameters sent through the host's parameter queues,
-#     in 32-bit and 64-bit processing, each compared with the native render;
-#   - through the Windows AAX deliverable, loaded by the AAX test host under
+#   - through the Windows VST3 deliverable, loaded from its bundle folder
+#     build/windows/VimbraOndelino.vst3 by the VST3 test host under Wine,
+#     with parameters sent through the host's parameter queues, in 32-bit
+#     and 64-bit processing, each compared with the native render;
+#   - through the Windows AAX deliverable, loaded from its bundle folder
+#     build/windows/VimbraOndelino.aaxplugin by the AAX test host under
 #     Wine, with parameters set through the host's parameter interface,
 #     compared with the native render.
+# Then each Windows deliverable's editor is opened by its test host after a
+# second of the test signal and written to build/render/editor.png (VST3)
+# and build/render/editor-aax.png (AAX), and the editor's full repaint is
+# timed under Wine.
 # Prints the real-time factor of each render.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +24,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVO_BENCHMARKS=
 ninja -C build/release vo_render >/dev/null
 cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-ninja -C build/windows VimbraOndelino_vst3 vst3_test_host VimbraOndelino_aax aax_plugin_host >/dev/null
+ninja -C build/windows VimbraOndelino_vst3 vst3_test_host VimbraOndelino_aax aax_plugin_host plugin_editor_bench >/dev/null
 mkdir -p build/render
 
 echo "== native renders"
@@ -47,7 +53,7 @@ run_host() {
 settings=(--set "Mode I=0" --set "Mode II=1" --set "Dry/Wet=70" --set "Analog Hiss=0")
 render reference-mode2 "${settings[@]}"
 host=build/windows/tools/vst3_test_host/vst3_test_host.exe
-module=build/windows/WDL/IPlug/VST3/VimbraOndelino.vst3
+module=build/windows/VimbraOndelino.vst3
 run_host "$host" render "$module" --out build/render/vst3-mode2-32bit.wav "${settings[@]}" \
   --compare build/render/reference-mode2.wav
 run_host "$host" render "$module" --out build/render/vst3-mode2-64bit.wav "${settings[@]}" --double \
@@ -55,7 +61,16 @@ run_host "$host" render "$module" --out build/render/vst3-mode2-64bit.wav "${set
 
 echo "== through VimbraOndelino.aaxplugin under Wine"
 run_host build/windows/tools/aax_test_host/aax_plugin_host.exe render \
-  build/windows/WDL/IPlug/AAX/VimbraOndelino.aaxplugin --out build/render/aax-mode2.wav "${settings[@]}" \
+  build/windows/VimbraOndelino.aaxplugin --out build/render/aax-mode2.wav "${settings[@]}" \
   --compare build/render/reference-mode2.wav
+
+echo "== the editor in both deliverables under Wine"
+# Each host opens the editor as a host does, runs a second of the test
+# signal through the plug-in and writes the editor's window as a PNG file.
+run_host "$host" editor "$module" --out build/render/editor.png \
+  --background plugin/resources/img/bkg.png
+run_host build/windows/tools/aax_test_host/aax_plugin_host.exe editor \
+  build/windows/VimbraOndelino.aaxplugin --out build/render/editor-aax.png
+run_host build/windows/tools/plugin_editor_bench/plugin_editor_bench.exe
 rm -f build/render/host.log
-echo "renders written to build/render/"
+echo "renders and editor screenshots written to build/render/"

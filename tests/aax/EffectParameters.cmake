@@ -1,8 +1,9 @@
 # Typed host parameters, their tapers and displays, the parameter table,
-# packet queue and owner mutex, and the effect-parameters base (included
-# from CMakeLists.txt).
+# packet queue and owner mutex, the effect-parameters base and the GUI base
+# (included from CMakeLists.txt).
 vo_add_test(NAME aax_parameters_tests
   SOURCES
+    EffectGUITest.cpp
     EffectParametersTest.cpp
     OwnerMutexTest.cpp
     ParameterTableAndPacketQueueTest.cpp

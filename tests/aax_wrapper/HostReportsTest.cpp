@@ -43,24 +43,26 @@ TEST(WrapperHostReports, ALatencyChangeReachesTheHostAndTheBypassDelay) {
   EXPECT_EQ(8, unbound->GetLatency());
 }
 
+// The host view is the one the editor holds while it is open in it.
 TEST(WrapperHostReports, AnEditorResizeAsksTheHostViewForHeightThenWidth) {
   StartedHostServices services;
   fakehost::Object& view = fakehost::MakeViewContainer(services.Host());
   Held<ResizeCountingPlug> plug(new ResizeCountingPlug);
   {
     AAX_VViewContainer container(static_cast<IACFUnknown*>(view.Interface("unknown")));
-    plug->SetViewContainer(&container);
     services.Host().ClearTranscript();
 
     plug->InformHostOfEditorResize(464, 480);  // no editor yet: nothing happens
     EXPECT_THAT(services.Host().Lines("view"), IsEmpty());
     EXPECT_EQ(0, plug->resized);
 
-    plug->ConnectGraphics(new SilentGraphics);
+    auto* editor = new SilentGraphics;
+    plug->ConnectGraphics(editor);
+    editor->SetViewContainer(&container);
     plug->InformHostOfEditorResize(464, 480);
     EXPECT_THAT(services.Host().Lines("view"), ElementsAre("view.V1[6]({480, 464})"));
     EXPECT_EQ(1, plug->resized);
-    plug->SetViewContainer(nullptr);
+    editor->SetViewContainer(nullptr);
   }
   plug->InformHostOfEditorResize(500, 300);  // the view is closed
   EXPECT_EQ(2, plug->resized);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace aaxtest {
@@ -45,9 +46,12 @@ class NullGraphics : public vo::TestView {
 public:
   explicit NullGraphics(int* pushes) : mPushes(pushes) {}
   void SetParameterValueFromPlug(int, double, bool normalized) override {
-    if (!normalized) ++*mPushes;
+    if (normalized) return;
+    ++*mPushes;
+    if (onPush) onPush();
   }
   void PrepareBackBuffers() override {}
+  std::function<void()> onPush;
 
 private:
   int* mPushes;
@@ -58,7 +62,8 @@ const std::vector<double> kDefaults = {0, 0, 0, 50, 1, 0, 0.5, 0.8, 8, 100, 1, 1
 class WrapperState : public testing::Test {
 protected:
   void SetUp() override {
-    plug->ConnectGraphics(new NullGraphics(&editorPushes));
+    editor = new NullGraphics(&editorPushes);
+    plug->ConnectGraphics(editor);
     ASSERT_EQ(AAX_SUCCESS, plug->BindController(host.ControllerUnknown()));
     host.Host().ClearTranscript();
     editorPushes = 0;
@@ -78,6 +83,7 @@ protected:
   WrapperHost host;
   Held<RecordingOndelino> plug{new RecordingOndelino};
   int editorPushes = 0;
+  NullGraphics* editor = nullptr;  // owned by the plug-in
 };
 
 TEST_F(WrapperState, OneChunkNamedByTheProductCode) {
@@ -116,8 +122,16 @@ TEST_F(WrapperState, AShortChunkRestoresWhatItHoldsAndAsksTheHostForAll) {
   host.Host().ClearTranscript();
   const int32_t changes = ChangeCount();
 
+  // The host is asked for every value before the editor shows any.
+  size_t requestsBeforeFirstPush = 0;
+  editor->onPush = [&] {
+    if (editorPushes != 1) return;
+    for (const std::string& call : host.Calls("automation"))
+      if (call.find("[5]") != std::string::npos) ++requestsBeforeFirstPush;
+  };
   ChunkRecord chunk(kUniqueId, {1.0, -12.0}, 4);  // 20 bytes
   EXPECT_EQ(AAX_SUCCESS, plug->LoadStateChunk(kUniqueId, chunk.Get()));
+  EXPECT_EQ(12u, requestsBeforeFirstPush);
   std::vector<double> expected = kDefaults;
   expected[0] = 1.0;
   expected[1] = -12.0;

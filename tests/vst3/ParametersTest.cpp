@@ -159,8 +159,6 @@ TEST(Vst3Parameters, ControllerValuesReachTheParameterAndNothingElse) {
   EXPECT_DOUBLE_EQ(plug->GetParam(1)->Value(), -30.0);
 
   EXPECT_EQ(plug->setParamNormalized(12, 0.5), kResultFalse);
-  EXPECT_EQ(plug->setParamNormalized(kParamIdBypass, 1.0), kResultFalse);
-  EXPECT_EQ(plug->getParamNormalized(kParamIdBypass), 0.0);
   EXPECT_EQ(plug->getParamNormalized(kParamIdPreset), 0.0);
   EXPECT_EQ(plug->getParamNormalized(99), 0.0);
 }
@@ -364,3 +362,4 @@ TEST(Vst3Gestures, EditorChangesReachTheComponentHandler) {
   }
   EXPECT_EQ(handler.References(), 1u);
 }
+

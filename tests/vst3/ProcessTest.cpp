@@ -16,6 +16,7 @@ using namespace Steinberg;
 using namespace Steinberg::Vst;
 using vo::vst3host::HostComponentHandler;
 using vo::vst3host::HostParameterChanges;
+using vo::vst3host::HostStream;
 using vo::vst3host::ToUtf8;
 using vst3test::InitializeWithBuses;
 using vst3test::PlugRef;
@@ -84,6 +85,44 @@ TEST(Vst3Process, BypassIsOnAboveOneHalf) {
   // Processing set-up always ends bypass.
   EXPECT_EQ(plug->setupProcessing(setup), kResultOk);
   EXPECT_FALSE(plug->IsBypassed());
+}
+
+// Hosts' generic views and conformance checks switch bypass through the
+// edit controller and read it back before any block runs.
+TEST(Vst3Process, BypassSetThroughTheControllerReadsBackAtOnceAndTravelsWithTheState) {
+  PlugRef<VimbraOndelino> plug(new VimbraOndelino);
+  InitializeWithBuses(plug.get());
+  EXPECT_EQ(plug->setParamNormalized(kParamIdBypass, 1.0), kResultOk);
+  EXPECT_EQ(plug->getParamNormalized(kParamIdBypass), 1.0);
+  EXPECT_EQ(plug->setParamNormalized(kParamIdBypass, 0.0), kResultOk);
+  EXPECT_EQ(plug->getParamNormalized(kParamIdBypass), 0.0);
+  EXPECT_EQ(plug->setParamNormalized(kParamIdBypass, 0.5), kResultOk);
+  EXPECT_EQ(plug->getParamNormalized(kParamIdBypass), 1.0);
+  EXPECT_EQ(plug->setParamNormalized(kParamIdBypass, std::nan("")), kResultOk);
+  EXPECT_EQ(plug->getParamNormalized(kParamIdBypass), 1.0);
+  // The audio follows the parameter queue only; the queue updates the
+  // controller's value too.
+  EXPECT_FALSE(plug->IsBypassed());
+  ASSERT_EQ(SetUpProcessing(plug, kSample32, 32), kResultOk);
+  StereoBlock<float> block(32);
+  HostParameterChanges changes;
+  block.data.inputParameterChanges = &changes;
+  changes.Add(kParamIdBypass, 0.0);
+  plug->process(block.data);
+  EXPECT_EQ(plug->getParamNormalized(kParamIdBypass), 0.0);
+  changes.Clear();
+  changes.Add(kParamIdBypass, 1.0);
+  plug->process(block.data);
+  EXPECT_TRUE(plug->IsBypassed());
+
+  // A saved bypassed state brings 1 back into another controller.
+  HostStream saved;
+  ASSERT_EQ(plug->getState(&saved), kResultOk);
+  PlugRef<VimbraOndelino> reloaded(new VimbraOndelino);
+  reloaded->initialize(nullptr);
+  HostStream again(saved.Bytes());
+  ASSERT_EQ(reloaded->setState(&again), kResultOk);
+  EXPECT_EQ(reloaded->getParamNormalized(kParamIdBypass), 1.0);
 }
 
 template <class Sample>

@@ -1,5 +1,7 @@
 #include "FakeHost.h"
 
+#include "PluginCalls.h"
+
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -65,6 +67,12 @@ void Object::Answer(const Guid& iid, const std::string& label, const void* const
   if (!mFaces.count(label)) mFaces[label].reset(new Face{table, this, label});
 }
 
+void Object::AnswerWithPluginObject(const Guid& iid, void* pluginInterface) {
+  for (auto it = mPluginObjects.begin(); it != mPluginObjects.end();)
+    it = it->first == iid ? mPluginObjects.erase(it) : it + 1;
+  if (pluginInterface) mPluginObjects.emplace_back(iid, pluginInterface);
+}
+
 void Object::Withhold(const Guid& iid, bool withheld) {
   for (Answered& answered : mAnswered)
     if (answered.iid == iid) answered.withheld = withheld;
@@ -125,6 +133,14 @@ int32_t Object::Query(Face& face, const Guid* iid, void** out) {
     }
   }
   if (!iid) return kNoInterface;
+  for (const auto& answer : mPluginObjects) {
+    if (!(answer.first == *iid)) continue;
+    if (out) {
+      PluginAddRef(answer.second);
+      *out = answer.second;
+    }
+    return 0;
+  }
   return HandOut(*iid, out);
 }
 

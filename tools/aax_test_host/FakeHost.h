@@ -78,6 +78,10 @@ public:
 
   // Answers iid with the face labelled label, whose slots are table.
   void Answer(const Guid& iid, const std::string& label, const void* const* table);
+  // Answers iid with an object of the plug-in (its interface pointer),
+  // add-referenced through its slot 1 as a host hands out what it holds;
+  // null stops answering it so.
+  void AnswerWithPluginObject(const Guid& iid, void* pluginInterface);
   // Stops (or resumes) answering iid.
   void Withhold(const Guid& iid, bool withheld = true);
   // The slot answers result without doing anything else: on the face
@@ -114,6 +118,7 @@ private:
   std::string mName;
   std::vector<Answered> mAnswered;
   std::map<std::string, std::unique_ptr<Face>> mFaces;
+  std::vector<std::pair<Guid, void*>> mPluginObjects;
   // Keyed by (face label, slot); an empty label applies to every face.
   std::map<std::pair<std::string, int>, int64_t> mResults;
   std::map<std::pair<std::string, int>, Behaviour> mBehaviours;

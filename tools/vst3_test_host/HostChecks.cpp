@@ -219,7 +219,7 @@ void CheckState(Checker& c, HostedPlugin& first, HostedPlugin& second) {
 
 int RunChecks(const PluginModule& module, bool verbose) {
   Checker c(verbose);
-  if (!c.Expect(module.Ok(), "the module exports GetPluginFactory, InitDll and ExitDll " + module.Error())) {
+  if (!c.Expect(module.Ok(), "the bundle holds a module exporting GetPluginFactory, InitDll and ExitDll " + module.Error())) {
     return c.Failures();
   }
   c.Expect(module.InitDll()(), "InitDll answers true");

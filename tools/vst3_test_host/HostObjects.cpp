@@ -258,7 +258,54 @@ tresult PLUGIN_API HostComponentHandler::restartComponent(int32 flags) {
 }
 
 tresult PLUGIN_API HostComponentHandler::queryInterface(const TUID iid, void** obj) {
+  if (obj && mOffersContextMenus && FUnknownPrivate::iidEqual(iid, Vst::IComponentHandler3::iid)) {
+    addRef();
+    *obj = static_cast<Vst::IComponentHandler3*>(this);
+    return kResultOk;
+  }
   return QueryOne<Vst::IComponentHandler>(this, iid, obj);
+}
+
+Vst::IContextMenu* PLUGIN_API HostComponentHandler::createContextMenu(IPlugView* plugView,
+                                                                     const Vst::ParamID* paramID) {
+  Call call{'m', paramID ? static_cast<int32>(*paramID) : -1, 0.0};
+  call.view = plugView;
+  mCalls.push_back(call);
+  ++mOpenMenus;
+  return new HostContextMenu(this);  // the plug-in's reference
+}
+
+// --- HostContextMenu
+
+tresult PLUGIN_API HostContextMenu::popup(UCoord x, UCoord y) {
+  mHandler->mCalls.push_back(HostComponentHandler::Call{'u', x, static_cast<double>(y)});
+  return kResultOk;
+}
+
+uint32 PLUGIN_API HostContextMenu::release() {
+  const uint32 count = mRefs.Remove();
+  if (count == 0) {
+    mHandler->mCalls.push_back(HostComponentHandler::Call{'x', 0, 0.0});
+    --mHandler->mOpenMenus;
+    delete this;
+  }
+  return count;
+}
+
+tresult PLUGIN_API HostContextMenu::queryInterface(const TUID iid, void** obj) {
+  return QueryOne<Vst::IContextMenu>(this, iid, obj);
+}
+
+// --- HostPlugFrame
+
+tresult PLUGIN_API HostPlugFrame::resizeView(IPlugView* view, ViewRect* newSize) {
+  if (!view || !newSize) return kInvalidArgument;
+  mRequests.push_back(*newSize);
+  return view->onSize(newSize);
+}
+
+tresult PLUGIN_API HostPlugFrame::queryInterface(const TUID iid, void** obj) {
+  return QueryOne<IPlugFrame>(this, iid, obj);
 }
 
 std::string ToUtf8(const Vst::TChar* text) {

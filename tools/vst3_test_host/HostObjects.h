@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "pluginterfaces/base/ibstream.h"
+#include "pluginterfaces/gui/iplugview.h"
 #include "pluginterfaces/vst/ivstevents.h"
+#include "pluginterfaces/vst/ivstcontextmenu.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "pluginterfaces/vst/ivsthostapplication.h"
 #include "pluginterfaces/vst/ivstparameterchanges.h"
@@ -184,21 +186,82 @@ class HostApplication final : public Steinberg::Vst::IHostApplication {
   RefCounter mRefs;
 };
 
-// Records the edits and restarts the plug-in reports.
-class HostComponentHandler final : public Steinberg::Vst::IComponentHandler {
+class HostComponentHandler;
+
+// The context menu a host makes for a parameter; records its pop-up on the
+// handler that made it.
+class HostContextMenu final : public Steinberg::Vst::IContextMenu {
+ public:
+  HostContextMenu(HostComponentHandler* handler) : mHandler(handler) {}
+
+  Steinberg::int32 PLUGIN_API getItemCount() override { return 0; }
+  Steinberg::tresult PLUGIN_API getItem(Steinberg::int32, Item&,
+                                        Steinberg::Vst::IContextMenuTarget**) override {
+    return Steinberg::kResultFalse;
+  }
+  Steinberg::tresult PLUGIN_API addItem(const Item&, Steinberg::Vst::IContextMenuTarget*) override {
+    return Steinberg::kResultOk;
+  }
+  Steinberg::tresult PLUGIN_API removeItem(const Item&, Steinberg::Vst::IContextMenuTarget*) override {
+    return Steinberg::kResultOk;
+  }
+  Steinberg::tresult PLUGIN_API popup(Steinberg::UCoord x, Steinberg::UCoord y) override;
+
+  Steinberg::tresult PLUGIN_API queryInterface(const Steinberg::TUID iid, void** obj) override;
+  Steinberg::uint32 PLUGIN_API addRef() override { return mRefs.Add(); }
+  Steinberg::uint32 PLUGIN_API release() override;
+
+ private:
+  HostComponentHandler* mHandler;
+  RefCounter mRefs;
+};
+
+// Records the edits and restarts the plug-in reports, and the context menus
+// it asks for (through the third handler interface) and pops up.
+class HostComponentHandler final : public Steinberg::Vst::IComponentHandler,
+                                   public Steinberg::Vst::IComponentHandler3 {
  public:
   struct Call {
-    char kind;  // 'b' begin, 'p' perform, 'e' end, 'r' restart
-    Steinberg::int32 id;  // parameter id, or the restart flags
+    // 'b' begin, 'p' perform, 'e' end, 'r' restart, 'm' context menu made
+    // (value: the view), 'u' menu popped up (id: x, value: y), 'x' menu
+    // released
+    char kind;
+    Steinberg::int32 id;  // parameter id, the restart flags, or x
     double value;
+    const void* view = nullptr;  // 'm': the view the menu is for
   };
   std::vector<Call> mCalls;
+  // When cleared, the third handler interface is not offered.
+  bool mOffersContextMenus = true;
+  // Menus made and not yet released.
+  int mOpenMenus = 0;
+
+  Steinberg::Vst::IContextMenu* PLUGIN_API createContextMenu(
+      Steinberg::IPlugView* plugView, const Steinberg::Vst::ParamID* paramID) override;
 
   Steinberg::tresult PLUGIN_API beginEdit(Steinberg::Vst::ParamID id) override;
   Steinberg::tresult PLUGIN_API performEdit(Steinberg::Vst::ParamID id,
                                             Steinberg::Vst::ParamValue valueNormalized) override;
   Steinberg::tresult PLUGIN_API endEdit(Steinberg::Vst::ParamID id) override;
   Steinberg::tresult PLUGIN_API restartComponent(Steinberg::int32 flags) override;
+
+  Steinberg::tresult PLUGIN_API queryInterface(const Steinberg::TUID iid, void** obj) override;
+  Steinberg::uint32 PLUGIN_API addRef() override { return mRefs.Add(); }
+  Steinberg::uint32 PLUGIN_API release() override { return mRefs.Remove(); }
+  Steinberg::uint32 References() const { return mRefs.Count(); }
+
+ private:
+  RefCounter mRefs;
+};
+
+// The host frame of an editor view: records the sizes the view asks for and
+// answers each with onSize, as a host that grants every request does.
+class HostPlugFrame final : public Steinberg::IPlugFrame {
+ public:
+  std::vector<Steinberg::ViewRect> mRequests;
+
+  Steinberg::tresult PLUGIN_API resizeView(Steinberg::IPlugView* view,
+                                           Steinberg::ViewRect* newSize) override;
 
   Steinberg::tresult PLUGIN_API queryInterface(const Steinberg::TUID iid, void** obj) override;
   Steinberg::uint32 PLUGIN_API addRef() override { return mRefs.Add(); }

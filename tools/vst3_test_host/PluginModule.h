@@ -1,7 +1,8 @@
 #pragma once
 // The plug-in module as a host sees it: its three exported entry points.
-// The Windows build loads the .vst3 file; the native build has the plug-in
-// linked in and answers its functions directly.
+// The Windows build loads the module inside the VimbraOndelino.vst3 bundle
+// folder; the native build has the plug-in linked in and answers its
+// functions directly.
 
 #include <string>
 
@@ -14,9 +15,10 @@ class PluginModule {
  public:
   using EntryProc = bool(PLUGIN_API*)();
 
-  // Loads the module at path (ignored natively); Ok() tells whether all
-  // three entry points were found, Error() why not.
-  explicit PluginModule(const std::string& path);
+  // Loads the module of the bundle folder at bundlePath (ignored natively);
+  // Ok() tells whether the bundle was well formed and all three entry points
+  // were found, Error() why not.
+  explicit PluginModule(const std::string& bundlePath);
   ~PluginModule();
   PluginModule(const PluginModule&) = delete;
   PluginModule& operator=(const PluginModule&) = delete;

@@ -1,11 +1,15 @@
 #include <windows.h>
 
+#include "PluginBundle.h"
 #include "PluginModule.h"
 
 namespace vo {
 namespace vst3host {
 
-PluginModule::PluginModule(const std::string& path) {
+PluginModule::PluginModule(const std::string& bundlePath) {
+  // Hosts load the module from inside its bundle and refuse a bare file.
+  std::string path;
+  if (!ResolvePluginBundle(bundlePath, kVst3ArchFolder, &path, &mError)) return;
   HMODULE module = LoadLibraryA(path.c_str());
   if (!module) {
     mError = "LoadLibrary failed for " + path + " (error " + std::to_string(GetLastError()) + ")";

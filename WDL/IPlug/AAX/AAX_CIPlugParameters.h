@@ -9,6 +9,17 @@
 
 class AAX_CIPlugParameters : public AAX_CEffectParameters {
 public:
+  // Creating and releasing thread; each takes the registry lock of the
+  // module's live instances (allocates when registering).
+  AAX_CIPlugParameters();
+  ~AAX_CIPlugParameters() override;
+
+  // The live instance of this module whose effect-parameters interface
+  // pointer the host handed out, or null for any other object (another
+  // module's, the host's own, or one already destroyed). Any thread; takes
+  // the registry lock; no allocation.
+  static AAX_CIPlugParameters* FindLiveInstance(const void* effectParameters);
+
   // Host's set-up thread; no allocation. Field 8 (the private data): the
   // instance pointer goes into the block's first 8 bytes. A size other than
   // 8 is reported to the host; a block smaller than the pointer is left

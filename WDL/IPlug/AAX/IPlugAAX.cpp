@@ -6,6 +6,7 @@
 #include "AAX_HostTransportInterfaces.h"
 #include "AAX_IController.h"
 #include "AAX_IViewContainer.h"
+#include "IGraphics.h"
 
 namespace {
 // Ticks per quarter note of the host transport.
@@ -22,6 +23,7 @@ IPlugAAX::IPlugAAX(int nParams, const char* channelIOText, int nPresets, const c
   if (NInChannels() > 0) CreateLatencyDelay();
   SetBlockFrames(1024);
   SetHost("ProTools", static_cast<unsigned int>(version));
+  mGestureOpen.assign(static_cast<size_t>(NParams()), 0);
 }
 
 IPlugAAX::~IPlugAAX() { mParamIds.DeleteAll(true); }
@@ -32,6 +34,8 @@ const char* IPlugAAX::ParamHostId(int paramIndex) const {
 }
 
 void IPlugAAX::BeginInformHostOfParamChange(int paramIndex) {
+  if (paramIndex >= 0 && paramIndex < static_cast<int>(mGestureOpen.size()))
+    mGestureOpen[static_cast<size_t>(paramIndex)] = 1;
   BeginParameterGesture(ParamHostId(paramIndex));
 }
 
@@ -40,6 +44,13 @@ void IPlugAAX::InformHostOfParamChange(int paramIndex, double normalized) {
 }
 
 void IPlugAAX::EndInformHostOfParamChange(int paramIndex) {
+  // The editor ends a gesture at every release on a parameter's control,
+  // also when the press began none (the host took the click, or the press
+  // was elsewhere); the host gets a release only after its touch.
+  if (paramIndex < 0 || paramIndex >= static_cast<int>(mGestureOpen.size()) ||
+      !mGestureOpen[static_cast<size_t>(paramIndex)])
+    return;
+  mGestureOpen[static_cast<size_t>(paramIndex)] = 0;
   EndParameterGesture(ParamHostId(paramIndex));
 }
 
@@ -89,10 +100,12 @@ void IPlugAAX::GetTransportInfo(TransportInfo* info) {
 }
 
 void IPlugAAX::InformHostOfEditorResize(int width, int height) {
-  if (!GetGUI()) return;
-  if (mViewContainer) {
+  IGraphics* editor = GetGUI();
+  if (!editor) return;
+  // Only while the editor is open in a host view is there one to ask.
+  if (AAX_IViewContainer* container = editor->GetViewContainer()) {
     const float size[2] = {static_cast<float>(height), static_cast<float>(width)};
-    mViewContainer->RequestViewSize(size);
+    container->RequestViewSize(size);
   }
   OnEditorResized();
 }

@@ -17,11 +17,11 @@
 #include "IPlugBase.h"
 
 #include <cstdint>
+#include <vector>
 
 template <typename T>
 class AAX_CParameter;
 class AAX_IACFTransport;
-class AAX_IViewContainer;
 
 class IPlugAAX : public IPlugBase, public AAX_CIPlugParameters {
 public:
@@ -39,7 +39,8 @@ public:
   // ---- IPlugBase: towards the host ---------------------------------------
 
   // Editor thread, without the plug-in mutex; no allocation. Gesture begin
-  // and end on the parameter's host parameter.
+  // and end on the parameter's host parameter; an end without a begin is
+  // not passed on.
   void BeginInformHostOfParamChange(int paramIndex) override;
   void EndInformHostOfParamChange(int paramIndex) override;
   // Editor thread, inside SetParameterFromGUI (mutex held): asks the host
@@ -52,7 +53,8 @@ public:
   double GetTransportTempo() override;
   void GetTransportTimeSignature(int* numerator, int* denominator) override;
   void GetTransportInfo(TransportInfo* info) override;
-  // Editor thread; no allocation. Asks the host view for the new size.
+  // Editor thread; no allocation. Asks the host view the editor lives in
+  // (the editor holds it while it is open) for the new size.
   void InformHostOfEditorResize(int width, int height) override;
   // Host or audio thread: tells the host controller, then restarts the
   // bypass delay (allocates when it grows).
@@ -102,9 +104,6 @@ public:
 
   // ---- For the editor object and tests ------------------------------------
 
-  // Editor thread; no allocation, no lock. The host view the editor lives
-  // in (null when closed); editor resizes are requested from it.
-  void SetViewContainer(AAX_IViewContainer* container) { mViewContainer = container; }
   // The host identifier of plug-in parameter index ("1" for 0), or null
   // outside the parameters. Any thread; no lock.
   const char* ParamHostId(int paramIndex) const;
@@ -133,6 +132,6 @@ private:
 
   AAX_CParameter<bool>* mBypass = nullptr;     // owned by the parameter table
   AAX_IACFTransport* mTransport = nullptr;     // the host's, valid during a render call
-  AAX_IViewContainer* mViewContainer = nullptr;  // the editor object's, not owned
   PointerList<StringBuffer> mParamIds;         // host identifier of each parameter
+  std::vector<char> mGestureOpen;              // per parameter; editor thread only
 };

@@ -3,8 +3,11 @@
 
 #include "IPlugAAX_Procedures.h"
 
+#include "AAX_CEffectGUI_IPLUG.h"
 #include "IPlugAAX_Create.h"
 #include "VimbraOndelino.h"
+
+#include <new>
 
 namespace {
 IPlugAAX* CreateVimbraOndelino() { return CreatePluginInstance(); }
@@ -12,9 +15,13 @@ IPlugAAX* CreateVimbraOndelino() { return CreatePluginInstance(); }
 
 IACFUnknown* CreateEffectParameters() { return CreateEffectParametersWith(&CreateVimbraOndelino); }
 
-// The editor object joins with the editor framework; until then the host
-// gets no GUI object.
-IACFUnknown* CreateEffectGUI() { return nullptr; }
+IACFUnknown* CreateEffectGUI() {
+  // No exception may reach the host: an object that cannot be made is null.
+  AAX_CEffectGUI_IPLUG* gui = new (std::nothrow) AAX_CEffectGUI_IPLUG;
+  if (!gui) return nullptr;
+  AAX_IEffectGUI* face = gui;
+  return face;
+}
 
 void ProcessContexts(AAX_RenderContext* const* first, AAX_RenderContext* const* end) {
   ProcessRenderContexts(first, end);

@@ -60,16 +60,20 @@ AAX_ResultCode IPlugAAX::LoadStateChunk(uint32_t chunkId, const AAX_HostChunk* c
   if (size > 0 && !state.PutBytes(AAX_HostChunkData(chunk), size)) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
   // The values the host is asked to follow are taken under the mutex (the
-  // editor may be changing them); the host is asked without holding it.
+  // editor may be changing them); the host is asked without holding it, and
+  // for every value before the editor shows the state.
   std::vector<double> restored(static_cast<size_t>(NParams()));
   {
     MutexLock lock(GetMutex());
     ReadState(&state, 0);
     for (int i = 0; i < NParams(); ++i) restored[static_cast<size_t>(i)] = GetParam(i)->CurrentNormalized();
-    PushParamValuesToEditor();
   }
   for (int i = 0; i < NParams(); ++i)
     RequestParameterNormalized(ParamHostId(i), restored[static_cast<size_t>(i)]);
+  {
+    MutexLock lock(GetMutex());
+    PushParamValuesToEditor();
+  }
   IncrementChangeCount();
   return AAX_SUCCESS;
 }

@@ -13,6 +13,7 @@
 // controller's value getters and setters take no lock: each touches one
 // parameter field.
 
+#include <atomic>
 #include <vector>
 
 #include "IPlugBase.h"
@@ -64,8 +65,13 @@ class IPlugVST3 : public IPlugBase,
   double GetTransportTempo() override;
   void GetTransportTimeSignature(int* numerator, int* denominator) override;
   void GetTransportInfo(TransportInfo* info) override;
-  // Editor thread; asks the host frame of the first open view for a new size.
+  // Editor thread; asks the host frame of the first open view for a new size
+  // (with an editor and a view that has a frame). No allocation.
   void InformHostOfEditorResize(int width, int height) override;
+  // Editor thread, on a right click on a parameter's control: the host's
+  // context menu for the parameter, popped up at (x, y) over the first open
+  // view, when the host's component handler offers menus.
+  void ShowHostContextMenu(int paramIndex, int x, int y) override;
   // Host or audio thread: stores the new latency, then asks the host to
   // restart with the latency flag. Allocates when the bypass delay grows.
   void ChangeLatency(int samples) override;
@@ -161,6 +167,22 @@ class IPlugVST3 : public IPlugBase,
   Steinberg::tresult PLUGIN_API queryInterface(const Steinberg::TUID iid, void** obj) SMTG_OVERRIDE;
   REFCOUNT_METHODS(SingleComponentEffect)
 
+  // ---- The editor view ------------------------------------------------------
+
+  // Host's user-interface thread. "editor" (exactly) makes a new view holding
+  // a reference on the plug-in, kept in the list of open views; any other
+  // name, or none, answers null. Allocates.
+  Steinberg::IPlugView* PLUGIN_API createView(Steinberg::FIDString name) SMTG_OVERRIDE;
+  // User-interface thread, from the view's destructor: the view leaves the
+  // list of open views (its first occurrence).
+  void ForgetView(IPlugVST3View* view);
+  // User-interface thread; the open views, oldest first (tests).
+  const std::vector<IPlugVST3View*>& Views() const { return mViews; }
+  // User-interface thread: the view whose host window holds the editor
+  // window now (the last one attached), or null.
+  IPlugVST3View* EditorView() const { return mEditorView; }
+  void SetEditorView(IPlugVST3View* view) { mEditorView = view; }
+
   // Aux input channel count (after initialisation at most 2). Any thread.
   int AuxInputChannels() const { return mAuxInputChannels; }
 
@@ -199,8 +221,14 @@ class IPlugVST3 : public IPlugBase,
 
   int mAuxInputChannels;
   bool mSideChainWasActive = false;
+  // The bypass as the edit controller reports it: set through the controller
+  // (hosts' generic views switch bypass there), by the parameter queue and
+  // by a state load. Processing follows the queue only. Written and read on
+  // different host threads, hence atomic.
+  std::atomic<bool> mControllerBypass{false};
   Steinberg::Vst::ProcessContext mProcessContext;
   std::vector<IPlugVST3View*> mViews;  // open editor views, not owned
+  IPlugVST3View* mEditorView = nullptr;  // the one holding the editor window
   // One bus's channel pointers advanced into the block, preallocated for the
   // plug-in's largest channel count (the attach operations use no more).
   std::vector<float*> mBusPointers32;

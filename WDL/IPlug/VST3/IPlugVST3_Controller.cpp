@@ -2,6 +2,8 @@
 // units, the program list, MIDI controller mapping and the notifications of
 // the editor's parameter gestures.
 
+#include <cmath>
+
 #include "IPlugVST3.h"
 #include "Trace.h"
 #include "Utf16Text.h"
@@ -10,12 +12,17 @@ using namespace Steinberg;
 using namespace Steinberg::Vst;
 
 ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id) {
-  if (id == kParamIdBypass) return IsBypassed() ? 1.0 : 0.0;
+  if (id == kParamIdBypass) return mControllerBypass ? 1.0 : 0.0;
   if (id < static_cast<ParamID>(NParams())) return GetParam(static_cast<int>(id))->CurrentNormalized();
   return 0.0;
 }
 
 tresult PLUGIN_API IPlugVST3::setParamNormalized(ParamID id, ParamValue value) {
+  if (id == kParamIdBypass) {
+    // Kept for the host to read back; the audio follows the parameter queue.
+    if (!std::isnan(value)) mControllerBypass = value >= 0.5;
+    return kResultOk;
+  }
   if (id >= static_cast<ParamID>(NParams())) return kResultFalse;
   // The parameter itself refuses a NaN and clamps into [0, 1].
   GetParam(static_cast<int>(id))->SetFromNormalized(value);

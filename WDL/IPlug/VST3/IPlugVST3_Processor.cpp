@@ -290,6 +290,7 @@ IGRAPHICS_SLOT_CALLER void IPlugVST3::ApplyParameterChange(ParamID id, ParamValu
 
   if (id == kParamIdBypass) {
     mIsBypassed = value > 0.5;
+    mControllerBypass = mIsBypassed;
   } else if (id == kParamIdPreset) {
     if (NPresets() > 0) {
       // 1.0 would name the preset past the last one.
@@ -358,10 +359,5 @@ void IPlugVST3::GetTransportInfo(TransportInfo* info) {
 }
 
 // ---- Editor and MIDI hooks -----------------------------------------------------
-
-void IPlugVST3::InformHostOfEditorResize(int /*width*/, int /*height*/) {
-  // Only an open editor view has a host frame to ask; without one there is
-  // nobody to tell.
-}
 
 bool IPlugVST3::ForwardMidiMessage(IMidiShortMessage* /*message*/) { return false; }

@@ -85,6 +85,7 @@ bool IPlugVST3::ReadStateFromStream(IBStream* stream) {
   const uint32_t bypassed = static_cast<uint32_t>(word[0]) | static_cast<uint32_t>(word[1]) << 8 |
                             static_cast<uint32_t>(word[2]) << 16 | static_cast<uint32_t>(word[3]) << 24;
   mIsBypassed = bypassed != 0;
+  mControllerBypass = mIsBypassed;
   PushParamValuesToEditor();
   return true;
 }

@@ -1,0 +1,63 @@
+// Painting: changed controls reach the screen on the timer, the window shows
+// exactly the back buffer, and an editor without controls still validates.
+
+#include "EditorWinFixture.h"
+#include "IPlugParameter.h"
+#include "WindowCapture.h"
+#include "lice_sys_bitmap.h"
+
+namespace vo {
+namespace {
+
+// Every window pixel equals the back buffer's (without its alpha byte).
+int CountDifferences(const WindowImage& image, LICE_SysBitmap* back) {
+  int differences = 0;
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x)
+      if ((back->Pixels()[y * back->RowSpan() + x] & 0x00FFFFFF) != image.At(x, y)) ++differences;
+  return differences;
+}
+
+TEST_F(EditorWinTest, ChangedControlAppearsOnTheTimerAndWindowEqualsBackBuffer) {
+  OpenEditor();
+  PumpMessagesFor(200);  // the first ticks paint everything
+  WindowImage image;
+  ASSERT_TRUE(CaptureWindow(Window(), &image));
+  ASSERT_EQ(image.width, 464);
+  ASSERT_EQ(image.height, 480);
+  const int cx = (kKnobProbeRect.L + kKnobProbeRect.R) / 2, cy = (kKnobProbeRect.T + kKnobProbeRect.B) / 2;
+  EXPECT_EQ(image.At(cx, cy), ProbeControl::ColourFor(0.5) & 0x00FFFFFF);
+
+  // The host moves parameter 0 to 8 of 0..10: the probe shows 0.8 within a
+  // few ticks of the real timer.
+  plug->GetParam(0)->RestoreValue(8.0);
+  editor->SetParameterValueFromPlug(0, 8.0, false);
+  PumpMessagesFor(200);
+  ASSERT_TRUE(CaptureWindow(Window(), &image));
+  EXPECT_EQ(image.At(cx, cy), ProbeControl::ColourFor(0.8) & 0x00FFFFFF);
+  EXPECT_EQ(CountDifferences(image, editor->GetBackBuffer()), 0);
+
+  // The screenshot of the test editor, for looking at.
+  EXPECT_TRUE(WriteWindowImagePng(image, "editor-view.png"));
+}
+
+TEST_F(EditorWinTest, NothingToPaintStillValidates) {
+  OpenEditor(1.0, 0, false);
+  ASSERT_EQ(editor->NControls(), 0);
+  InvalidateRect(Window(), nullptr, FALSE);
+  UpdateWindow(Window());  // one WM_PAINT, synchronously
+  EXPECT_FALSE(GetUpdateRect(Window(), nullptr, FALSE));
+
+  // The same after a resize, which removes every control.
+  editor->ResizeEditor(400, 300);
+  ASSERT_EQ(editor->NControls(), 0);
+  RECT r = {};
+  GetClientRect(Window(), &r);
+  EXPECT_EQ(r.right, 400);
+  EXPECT_EQ(r.bottom, 300);
+  UpdateWindow(Window());
+  EXPECT_FALSE(GetUpdateRect(Window(), nullptr, FALSE));
+}
+
+}  // namespace
+}  // namespace vo

@@ -1,0 +1,309 @@
+// Host scenarios for the plug-in's editor in an AAX host: the editor object
+// made through procedure 1, bound to the instance's controller, its size,
+// the editor window opened in the host's view and closed again, parameter
+// clicks offered to the host view, the editor following host values and the
+// meters, a host that hands out an object of its own, and the faults of
+// binding and unbinding. With windows (Windows under Wine) the editor's
+// child window is found and read back; natively there are no pixels.
+
+#include "HostIds.h"
+#include "HostObjects.h"
+#include "HostWindowing.h"
+#include "HostedGUI.h"
+#include "PluginSession.h"
+#include "SlotTables.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fakehost {
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+constexpr int32_t kNullObject = -20004;
+constexpr uint32_t kRightButtonBit = 16;
+
+// The display scale the run expects (1.5 in the run at 144 DPI).
+double ExpectedScale() {
+  const char* scale = std::getenv("VO_EXPECTED_DISPLAY_SCALE");
+  return scale ? std::atof(scale) : 1.0;
+}
+
+struct Rect {
+  int l, t, r, b;
+};
+// Editor controls' rects (unscaled): "Dry/Wet", the two meters.
+constexpr Rect kDryWetKnob = {305, 252, 369, 336};
+constexpr Rect kInputMeter = {29, 345, 56, 455};
+constexpr Rect kOutputMeter = {408, 345, 435, 455};
+
+bool SameArea(const vo::WindowPixels& a, const vo::WindowPixels& b, const Rect& r) {
+  for (int y = r.t; y < r.b; ++y)
+    for (int x = r.l; x < r.r; ++x)
+      if (a.At(x, y) != b.At(x, y)) return false;
+  return true;
+}
+
+// One host window for every scenario: making and destroying a visible
+// top-level window costs seconds under Wine.
+vo::HostWindow& SharedHostWindow() {
+  static vo::HostWindow* window = new vo::HostWindow(800, 800);
+  return *window;
+}
+
+class PluginEditorHost : public testing::Test {
+protected:
+  void SetUp() override {
+    session.reset(new PluginSession(ModuleUnderTest()));
+    ASSERT_TRUE(session->Ok()) << session->Error();
+    effect.reset(new HostedEffect(*session, "A"));
+    ASSERT_TRUE(effect->Ok());
+    ASSERT_EQ(0, effect->Bind());
+    ASSERT_EQ(0, effect->InitPrivateData());
+    gui.reset(new HostedGUI(*session, *effect));
+    ASSERT_TRUE(gui->Ok());
+    gui->parentWindow = window.Handle();
+  }
+
+  void TearDown() override {
+    if (!session) return;
+    gui.reset();
+    if (effect) {
+      effect->Unbind();
+      effect.reset();
+    }
+    EXPECT_EQ(0, session->entry.canUnloadNow(nullptr));
+    EXPECT_EQ(0, session->Shutdown());
+    EXPECT_THAT(session->host.LedgerProblems(), IsEmpty());
+    session.reset();
+  }
+
+  // The editor's window in the host window, with its class and size.
+  void* Child(std::string* className = nullptr, int* width = nullptr, int* height = nullptr) {
+    return vo::FirstChildWindow(window.Handle(), className, width, height);
+  }
+  std::vector<std::string> Automation() {
+    std::vector<std::string> calls;
+    for (const Call& call : session->host.Calls())
+      if (call.object == effect->controller->Name() && call.face == "automation") calls.push_back(call.Text());
+    return calls;
+  }
+  // Seconds of a sine at amplitude through the instance, in 512-frame blocks.
+  void RenderSine(double seconds, double amplitude) {
+    const int frames = 512;
+    std::vector<float> left(frames), right(frames), outL(frames), outR(frames);
+    float* in[2] = {left.data(), right.data()};
+    float* out[2] = {outL.data(), outR.data()};
+    const int blocks = static_cast<int>(seconds * 44100.0 / frames);
+    for (int b = 0; b < blocks; ++b) {
+      for (int i = 0; i < frames; ++i)
+        left[i] = right[i] =
+            static_cast<float>(amplitude * std::sin(2.0 * 3.141592653589793 * 440.0 * (b * frames + i) / 44100.0));
+      effect->Render(in, out, frames);
+    }
+  }
+  vo::WindowPixels Shot() {
+    vo::PumpMessages(150);
+    vo::WindowPixels pixels;
+    vo::CaptureWindowPixels(Child(), &pixels);
+    return pixels;
+  }
+
+  vo::HostWindow& window = SharedHostWindow();
+  std::unique_ptr<PluginSession> session;
+  std::unique_ptr<HostedEffect> effect;
+  std::unique_ptr<HostedGUI> gui;
+};
+
+#define REQUIRE_WINDOWS() \
+  if (!vo::HasWindows()) GTEST_SKIP() << "no windows on this platform"
+
+TEST_F(PluginEditorHost, TheEditorObjectReportsTheEditorSizeVerticalFirst) {
+  if (ExpectedScale() != 1.0) GTEST_SKIP() << "scaled run";
+  ASSERT_EQ(0, gui->Bind());
+  HostPoint size;
+  EXPECT_EQ(0, gui->EditorSize(&size));
+  EXPECT_EQ(480.0f, size.vertical);
+  EXPECT_EQ(464.0f, size.horizontal);
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+TEST_F(PluginEditorHost, ScaledTheSizeAndTheWindowGrowByTheDisplayScale) {
+  if (ExpectedScale() != 1.5) GTEST_SKIP() << "runs at 144 DPI only";
+  ASSERT_EQ(0, gui->Bind());
+  HostPoint size;
+  EXPECT_EQ(0, gui->EditorSize(&size));
+  EXPECT_EQ(720.0f, size.vertical);
+  EXPECT_EQ(696.0f, size.horizontal);
+  ASSERT_EQ(0, gui->Attach());
+  int width = 0, height = 0;
+  ASSERT_NE(nullptr, Child(nullptr, &width, &height));
+  EXPECT_EQ(696, width);
+  EXPECT_EQ(720, height);
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+TEST_F(PluginEditorHost, AttachingOpensOneEditorWindowAndNullClosesIt) {
+  ASSERT_EQ(0, gui->Bind());
+  ASSERT_EQ(0, gui->Attach());
+  EXPECT_EQ(2, gui->view->Outstanding());  // both container versions
+  if (vo::HasWindows() && ExpectedScale() == 1.0) {
+    std::string className;
+    int width = 0, height = 0;
+    ASSERT_NE(nullptr, Child(&className, &width, &height));
+    EXPECT_EQ("IPlugWndClass", className);
+    EXPECT_EQ(1, vo::ChildWindowCount(window.Handle()));
+    EXPECT_EQ(464, width);
+    EXPECT_EQ(480, height);
+    // Attaching again replaces the window.
+    ASSERT_EQ(0, gui->Attach());
+    EXPECT_EQ(1, vo::ChildWindowCount(window.Handle()));
+  }
+  EXPECT_EQ(0, gui->Detach());
+  EXPECT_EQ(0, vo::ChildWindowCount(window.Handle()));
+  EXPECT_EQ(0, gui->view->Outstanding());
+  EXPECT_EQ(0, gui->Unbind());
+  EXPECT_EQ(0, vo::ChildWindowCount(window.Handle()));
+}
+
+TEST_F(PluginEditorHost, AHostViewWithoutWindowOpensNothing) {
+  gui->parentWindow = nullptr;
+  ASSERT_EQ(0, gui->Bind());
+  ASSERT_EQ(0, gui->Attach());
+  EXPECT_EQ(nullptr, Child());
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+TEST_F(PluginEditorHost, NullUnbindingAgainAndTheReservedSlotsAnswerTheirResults) {
+  ASSERT_EQ(0, gui->Bind());
+  EXPECT_EQ(0, gui->Detach());  // nothing attached
+  for (int slot : {gui_slot::kReserved5, gui_slot::kReserved8, gui_slot::kReserved9, gui_slot::kReserved12})
+    EXPECT_EQ(0, gui->Invoke(slot, static_cast<void*>(nullptr))) << slot;
+  EXPECT_EQ(kNullObject, gui->Invoke(gui_slot::kReserved11, static_cast<void*>(nullptr)));
+  EXPECT_EQ(0, gui->Invoke(gui_slot::kParameterUpdated, "1"));
+  EXPECT_EQ(0, gui->Unbind());
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+// Binding twice leaks nothing; a controller without object factory fails
+// binding with a result, not an exception; after unbinding the object has
+// no editor left to open.
+TEST_F(PluginEditorHost, BindingFaultsAndUnbindingForgetTheEditor) {
+  ASSERT_EQ(0, gui->Bind());
+  ASSERT_EQ(0, gui->Attach());
+  ASSERT_EQ(0, gui->Bind());  // again, without unbinding
+  EXPECT_EQ(0, vo::ChildWindowCount(window.Handle()));
+  EXPECT_EQ(0, gui->view->Outstanding());
+  EXPECT_EQ(0, gui->Unbind());
+
+  Object& bare = MakeController(session->host, "bareController");
+  bare.Withhold(ids::HostObjectFactory());
+  EXPECT_LT(gui->Invoke(gui_slot::kBind, bare.Interface("unknown")), 0);
+  EXPECT_EQ(0, bare.Outstanding());
+
+  ASSERT_EQ(0, gui->Bind());
+  ASSERT_EQ(0, gui->Unbind());
+  ASSERT_EQ(0, gui->Attach());  // unbound: no editor to open
+  EXPECT_EQ(0, vo::ChildWindowCount(window.Handle()));
+  HostPoint size;
+  EXPECT_EQ(0, gui->EditorSize(&size));
+  EXPECT_EQ(-1.0f, size.vertical);
+  EXPECT_EQ(0, gui->Detach());
+}
+
+// A host that answers the effect-parameters query with an object of its own
+// gets no editor; the base still asks that object for its parameters.
+TEST_F(PluginEditorHost, AHostObjectInPlaceOfTheInstanceGetsNoEditor) {
+  Object& foreign = session->host.Make("foreignEffect");
+  foreign.Answer(ids::Unknown(), "unknown", UnknownTable());
+  foreign.Answer(ids::EffectParameters(), "effect", OpaqueTable());
+  foreign.SetBehaviour(6, [](Object&, const Call& call) -> int64_t {
+    if (auto* count = static_cast<int32_t*>(const_cast<void*>(call.args[0].pointer))) *count = 13;
+    return 0;
+  });
+  effect->controller->AnswerWithPluginObject(ids::EffectParameters(), foreign.Interface("effect"));
+  ASSERT_EQ(0, gui->Bind());
+  HostPoint size;
+  EXPECT_EQ(0, gui->EditorSize(&size));
+  EXPECT_EQ(-1.0f, size.vertical);
+  EXPECT_EQ(-1.0f, size.horizontal);
+  session->host.ClearTranscript();
+  ASSERT_EQ(0, gui->Attach());
+  EXPECT_EQ(0, vo::ChildWindowCount(window.Handle()));
+  int counts = 0, ids = 0;
+  for (const Call& call : session->host.Calls()) {
+    if (call.object != "foreignEffect") continue;
+    counts += call.slot == 6;
+    ids += call.slot == 18;
+  }
+  EXPECT_EQ(1, counts);
+  EXPECT_EQ(13, ids);
+  EXPECT_EQ(0, gui->Unbind());
+  EXPECT_EQ(0, foreign.Outstanding());
+}
+
+// A press on "Input" half-way down is offered to the host view first.
+TEST_F(PluginEditorHost, ClicksAreOfferedToTheHostViewFirst) {
+  REQUIRE_WINDOWS();
+  if (ExpectedScale() != 1.0) GTEST_SKIP() << "scaled run";
+  ASSERT_EQ(0, gui->Bind());
+  ASSERT_EQ(0, gui->Attach());
+  void* child = Child();
+  ASSERT_NE(nullptr, child);
+  session->host.ClearTranscript();
+  vo::ClickWindow(child, 42, 204);
+  std::vector<std::string> calls = Automation();
+  ASSERT_FALSE(calls.empty());
+  EXPECT_EQ("controllerA.automation[7](\"2\")", calls.front());
+  EXPECT_THAT(calls, testing::Contains("controllerA.automation[5](\"2\", 0.5)"));
+  EXPECT_EQ("controllerA.automation[8](\"2\")", calls.back());
+
+  gui->mouseDownResult = 0;  // the host takes the click
+  session->host.ClearTranscript();
+  vo::ClickWindow(child, 42, 204);
+  EXPECT_THAT(Automation(), IsEmpty());
+
+  session->host.ClearTranscript();
+  vo::ClickWindow(child, 42, 204, true);
+  std::vector<std::string> offers;
+  for (const std::string& line : session->host.Lines(gui->view->Name()))
+    if (line.find("[8]") != std::string::npos) offers.push_back(line);
+  ASSERT_EQ(1u, offers.size());
+  EXPECT_EQ("viewA.V1[8](\"2\", " + std::to_string(kRightButtonBit) + ")", offers[0]);
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+TEST_F(PluginEditorHost, TheEditorFollowsHostValuesAndTheMeters) {
+  REQUIRE_WINDOWS();
+  if (ExpectedScale() != 1.0) GTEST_SKIP() << "scaled run";
+  ASSERT_EQ(0, gui->Bind());
+  ASSERT_EQ(0, gui->Attach());
+  ASSERT_NE(nullptr, Child());
+  const vo::WindowPixels before = Shot();
+  ASSERT_EQ(464, before.width);
+
+  ASSERT_EQ(0, effect->Apply("4", 1.0));  // "Dry/Wet" to 100 %
+  const vo::WindowPixels knob = Shot();
+  EXPECT_FALSE(SameArea(before, knob, kDryWetKnob));
+
+  RenderSine(0.5, 0.5);  // -6 dBFS
+  const vo::WindowPixels loud = Shot();
+  EXPECT_FALSE(SameArea(knob, loud, kInputMeter));
+  EXPECT_FALSE(SameArea(knob, loud, kOutputMeter));
+  RenderSine(1.0, 0.0);
+  const vo::WindowPixels quiet = Shot();
+  EXPECT_TRUE(SameArea(knob, quiet, kInputMeter));
+  EXPECT_TRUE(SameArea(knob, quiet, kOutputMeter));
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+}  // namespace
+}  // namespace fakehost

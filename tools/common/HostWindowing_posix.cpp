@@ -1,0 +1,32 @@
+#include "HostWindowing.h"
+
+namespace vo {
+
+namespace {
+// A handle the plug-in can only pass on.
+int gDummyWindow = 0;
+}  // namespace
+
+HostWindow::HostWindow(int, int) : mHandle(&gDummyWindow) {}
+HostWindow::~HostWindow() = default;
+
+bool HasWindows() { return false; }
+
+void* FirstChildWindow(void*, std::string* className, int* width, int* height) {
+  if (className) className->clear();
+  if (width) *width = 0;
+  if (height) *height = 0;
+  return nullptr;
+}
+
+int ChildWindowCount(void*) { return 0; }
+
+void ClickWindow(void*, int, int, bool) {}
+
+void PumpMessages(int) {}
+
+bool CaptureWindowPixels(void*, WindowPixels*) { return false; }
+
+bool CaptureWindowPng(void*, const std::string&) { return false; }
+
+}  // namespace vo

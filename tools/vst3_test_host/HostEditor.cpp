@@ -1,0 +1,321 @@
+#include "HostEditor.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HostObjects.h"
+#include "HostWindowing.h"
+#include "HostedPlugin.h"
+#include "TestSignal.h"
+#include "lice_png.h"
+#include "lice_bitmap.h"
+#include "pluginterfaces/gui/iplugview.h"
+#include "pluginterfaces/vst/ivstprocesscontext.h"
+#include "pluginterfaces/vst/vstspeaker.h"
+
+using namespace Steinberg;
+
+namespace vo {
+namespace vst3host {
+namespace {
+
+class Checker {
+ public:
+  explicit Checker(bool verbose) : mVerbose(verbose) {}
+  bool Expect(bool ok, const std::string& what) {
+    if (!ok) {
+      ++mFailures;
+      std::printf("FAIL: %s\n", what.c_str());
+    } else if (mVerbose) {
+      std::printf("ok:   %s\n", what.c_str());
+    }
+    return ok;
+  }
+  int Failures() const { return mFailures; }
+
+ private:
+  bool mVerbose;
+  int mFailures = 0;
+};
+
+struct Rect {
+  int l, t, r, b;
+  bool Contains(int x, int y) const { return x >= l && x < r && y >= t && y < b; }
+};
+
+// Every control's target rect of the editor (unscaled), background aside.
+const Rect kControlRects[] = {
+    {100, 252, 164, 336}, {166, 252, 230, 336}, {233, 252, 297, 336}, {305, 252, 369, 336},
+    {305, 135, 369, 219}, {94, 128, 160, 164},  {160, 128, 226, 164}, {117, 358, 165, 382},
+    {208, 358, 256, 382}, {303, 358, 351, 382}, {16, 80, 69, 328},    {395, 80, 448, 328},
+    {29, 345, 56, 455},   {408, 345, 435, 455}, {314, 433, 356, 444}};
+constexpr Rect kDryWetKnob = {305, 252, 369, 336};
+constexpr Rect kInputMeter = {29, 345, 56, 455};
+constexpr Rect kOutputMeter = {408, 345, 435, 455};
+constexpr Vst::ParamID kModeII = 5, kInput = 1, kDryWet = 3;
+
+bool SameArea(const WindowPixels& a, const WindowPixels& b, const Rect& r) {
+  for (int y = r.t; y < r.b; ++y)
+    for (int x = r.l; x < r.r; ++x)
+      if (a.At(x, y) != b.At(x, y)) return false;
+  return true;
+}
+
+// The plug-in processing blocks as a host does, with parameter points.
+class Processing {
+ public:
+  explicit Processing(HostedPlugin& plug) : mPlug(plug), mLeft(kFrames), mRight(kFrames), mOutL(kFrames), mOutR(kFrames) {
+    mPlug.ActivateDefaultBuses();
+    Vst::SpeakerArrangement in = Vst::SpeakerArr::kStereo, out = Vst::SpeakerArr::kStereo;
+    mPlug.Processor()->setBusArrangements(&in, 1, &out, 1);
+    Vst::ProcessSetup setup{Vst::kRealtime, Vst::kSample32, kFrames, 44100.0};
+    mPlug.Processor()->setupProcessing(setup);
+    mPlug.Component()->setActive(true);
+    mPlug.Processor()->setProcessing(true);
+  }
+  ~Processing() {
+    mPlug.Processor()->setProcessing(false);
+    mPlug.Component()->setActive(false);
+  }
+  // Runs frames of signal (one per channel; empty: silence) in blocks.
+  void Run(const std::vector<double>& signal, int frames, HostParameterChanges* changes = nullptr) {
+    float* ins[2] = {mLeft.data(), mRight.data()};
+    float* outs[2] = {mOutL.data(), mOutR.data()};
+    Vst::AudioBusBuffers inBus, outBus;
+    inBus.numChannels = outBus.numChannels = 2;
+    inBus.channelBuffers32 = ins;
+    outBus.channelBuffers32 = outs;
+    for (int start = 0; start + kFrames <= frames; start += kFrames) {
+      for (int i = 0; i < kFrames; ++i) {
+        const size_t at = static_cast<size_t>(start + i);
+        mLeft[static_cast<size_t>(i)] = mRight[static_cast<size_t>(i)] =
+            signal.empty() ? 0.0f : static_cast<float>(signal[at % signal.size()]);
+      }
+      Vst::ProcessData data;
+      data.processMode = Vst::kRealtime;
+      data.symbolicSampleSize = Vst::kSample32;
+      data.numSamples = kFrames;
+      data.numInputs = data.numOutputs = 1;
+      data.inputs = &inBus;
+      data.outputs = &outBus;
+      data.inputParameterChanges = changes;
+      mPlug.Processor()->process(data);
+      if (changes) changes->Clear();
+    }
+  }
+  static constexpr int kFrames = 512;
+
+ private:
+  HostedPlugin& mPlug;
+  std::vector<float> mLeft, mRight, mOutL, mOutR;
+};
+
+std::vector<double> Sine(int frames, double amplitude) {
+  std::vector<double> s(static_cast<size_t>(frames));
+  for (int i = 0; i < frames; ++i) s[static_cast<size_t>(i)] = amplitude * std::sin(2.0 * 3.141592653589793 * 440.0 * i / 44100.0);
+  return s;
+}
+
+WindowPixels Shot(void* child) {
+  PumpMessages(150);
+  WindowPixels pixels;
+  CaptureWindowPixels(child, &pixels);
+  return pixels;
+}
+
+std::string Kinds(const HostComponentHandler& handler) {
+  std::string kinds;
+  for (const auto& call : handler.mCalls) kinds += call.kind;
+  return kinds;
+}
+
+// The host windows the checks use, made once: a visible top-level window
+// costs seconds to make and destroy under Wine.
+struct HostWindows {
+  HostWindow a{800, 800};
+  HostWindow b{800, 800};
+};
+
+void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler, const EditorOptions& options,
+                  HostWindow& window) {
+  Vst::IEditController* controller = plug.Controller();
+  c.Expect(controller->createView("Editor") == nullptr, "createView(\"Editor\") gives no view");
+  c.Expect(controller->createView(nullptr) == nullptr, "createView(null) gives no view");
+  IPlugView* view = controller->createView(Vst::ViewType::kEditor);
+  if (!c.Expect(view != nullptr, "createView(\"editor\") gives a view")) return;
+  c.Expect(view->isPlatformTypeSupported(kPlatformTypeHWND) == kResultOk, "\"HWND\" is supported");
+  c.Expect(view->isPlatformTypeSupported(kPlatformTypeNSView) == kResultFalse, "\"NSView\" is not");
+  HostPlugFrame frame;
+  c.Expect(view->setFrame(&frame) == kResultTrue, "setFrame answers true");
+
+  const double scale = options.expectedScale;
+  const int width = static_cast<int>(464 * scale), height = static_cast<int>(480 * scale);
+  // A type other than a window handle opens nothing.
+  c.Expect(view->attached(window.Handle(), kPlatformTypeNSView) == kResultFalse, "attached with \"NSView\" answers false");
+  c.Expect(ChildWindowCount(window.Handle()) == 0, "attached with \"NSView\" opens no window");
+  c.Expect(view->attached(window.Handle(), kPlatformTypeHWND) == kResultOk, "attached with \"HWND\" answers ok");
+  std::string className;
+  int childWidth = 0, childHeight = 0;
+  void* child = FirstChildWindow(window.Handle(), &className, &childWidth, &childHeight);
+  if (HasWindows()) {
+    c.Expect(child != nullptr && className == "IPlugWndClass", "the editor opens one \"IPlugWndClass\" child");
+    c.Expect(childWidth == width && childHeight == height,
+             "the child is " + std::to_string(width) + " x " + std::to_string(height) + " (is " +
+                 std::to_string(childWidth) + " x " + std::to_string(childHeight) + ")");
+  }
+  ViewRect size;
+  c.Expect(view->getSize(&size) == kResultOk && size.left == 0 && size.top == 0 && size.right == width &&
+               size.bottom == height,
+           "getSize answers (0, 0, " + std::to_string(width) + ", " + std::to_string(height) + ")");
+  c.Expect(view->getSize(nullptr) == kInvalidArgument, "getSize(null) is an invalid argument");
+  c.Expect(view->onSize(nullptr) == kResultOk, "onSize(null) answers ok");
+  ViewRect hostSize(0, 0, width, height);
+  c.Expect(view->onSize(&hostSize) == kResultOk, "an unasked onSize answers ok");
+
+  if (HasWindows() && child) {
+    handler.mCalls.clear();
+    if (scale == 1.0) {
+      ClickWindow(child, 193, 146);
+      c.Expect(Kinds(handler) == "bpe" && handler.mCalls[0].id == kModeII && handler.mCalls[1].id == kModeII &&
+                   handler.mCalls[1].value == 1.0 && handler.mCalls[2].id == kModeII,
+               "a click at (193, 146) sends beginEdit(5), performEdit(5, 1.0), endEdit(5)");
+      handler.mCalls.clear();
+      ClickWindow(child, 42, 204);
+      bool input = false;
+      for (const auto& call : handler.mCalls) input |= call.kind == 'p' && call.id == kInput && call.value == 0.5;
+      c.Expect(input, "a click at (42, 204) sends performEdit(1, 0.5)");
+      handler.mCalls.clear();
+      ClickWindow(child, 330, 280, true);
+      const std::string kinds = Kinds(handler);
+      c.Expect(kinds.size() >= 2 && kinds[0] == 'm' && handler.mCalls[0].id == kDryWet &&
+                   handler.mCalls[0].view == view && kinds[1] == 'u' && kinds.find('b') == std::string::npos,
+               "a right press on \"Dry/Wet\" asks for the view's context menu of parameter 3 and pops it up, no beginEdit");
+      c.Expect(handler.mOpenMenus == 0, "the context menu is given back");
+    } else {
+      const double before = controller->getParamNormalized(kModeII);
+      ClickWindow(child, 289, 219);
+      c.Expect(controller->getParamNormalized(kModeII) != before, "a press at device (289, 219) toggles \"Mode II\"");
+    }
+  }
+
+  if (HasWindows() && child && scale == 1.0) {
+    Processing processing(plug);
+    const WindowPixels before = Shot(child);
+    HostParameterChanges changes;
+    changes.Add(kDryWet, 1.0);
+    processing.Run({}, Processing::kFrames, &changes);
+    const WindowPixels knob = Shot(child);
+    c.Expect(knob.width == 464 && !SameArea(before, knob, kDryWetKnob),
+             "a \"Dry/Wet\" point of 1.0 in process() repaints the knob");
+    processing.Run(Sine(44100, 0.5), 22016);
+    const WindowPixels loud = Shot(child);
+    c.Expect(!SameArea(knob, loud, kInputMeter) && !SameArea(knob, loud, kOutputMeter),
+             "half a second at -6 dBFS moves both meters");
+
+    if (!options.background.empty()) {
+      LICE_IBitmap* background = LICE_ReadPNGFile(options.background.c_str());
+      if (c.Expect(background && background->PixelWidth() == 464 && background->PixelHeight() == 480,
+                   "the background image reads")) {
+        int differing = 0;
+        for (int y = 0; y < 480; ++y) {
+          for (int x = 0; x < 464; ++x) {
+            bool inControl = false;
+            for (const Rect& r : kControlRects) inControl |= r.Contains(x, y);
+            if (inControl) continue;
+            const uint32_t expected = background->Pixels()[y * background->RowSpan() + x] & 0x00FFFFFFu;
+            differing += loud.At(x, y) != expected;
+          }
+        }
+        c.Expect(differing == 0, "outside every control the editor shows the background image (" +
+                                     std::to_string(differing) + " pixels differ)");
+      }
+      delete background;
+    }
+    processing.Run({}, 44032);
+    const WindowPixels quiet = Shot(child);
+    c.Expect(SameArea(knob, quiet, kInputMeter) && SameArea(knob, quiet, kOutputMeter),
+             "a second of silence returns the meters");
+  }
+
+  c.Expect(view->removed() == kResultOk, "removed answers ok");
+  c.Expect(ChildWindowCount(window.Handle()) == 0, "removed closes the editor window");
+  c.Expect(view->release() == 0, "releasing the view gives its reference back");
+}
+
+// Two views: closing the first leaves the second its window and the menus.
+void CheckTwoViews(Checker& c, HostedPlugin& plug, HostComponentHandler& handler, HostWindows& windows,
+                   double scale) {
+  if (!HasWindows()) return;
+  IPlugView* first = plug.Controller()->createView(Vst::ViewType::kEditor);
+  IPlugView* second = plug.Controller()->createView(Vst::ViewType::kEditor);
+  HostWindow& windowA = windows.a;
+  HostWindow& windowB = windows.b;
+  first->attached(windowA.Handle(), kPlatformTypeHWND);
+  second->attached(windowB.Handle(), kPlatformTypeHWND);
+  first->removed();
+  first->release();
+  void* child = FirstChildWindow(windowB.Handle());
+  c.Expect(child != nullptr, "after the first of two views is removed the second keeps its editor window");
+  handler.mCalls.clear();
+  // On "Dry/Wet", in device pixels.
+  if (child) ClickWindow(child, static_cast<int>(330 * scale), static_cast<int>(280 * scale), true);
+  c.Expect(!handler.mCalls.empty() && handler.mCalls[0].kind == 'm' && handler.mCalls[0].view == second,
+           "the second view gets the context menu");
+  second->removed();
+  second->release();
+}
+
+// A second of the test signal through the plug-in with its editor open, then
+// the editor's window as a PNG file.
+void WriteScreenshot(Checker& c, HostedPlugin& plug, const std::string& path, HostWindow& window) {
+  IPlugView* view = plug.Controller()->createView(Vst::ViewType::kEditor);
+  view->attached(window.Handle(), kPlatformTypeHWND);
+  {
+    Processing processing(plug);
+    const AudioData signal = MakeTestSignal(44100, 1.0);
+    processing.Run(signal.samples[0], signal.Frames());
+  }
+  PumpMessages(200);
+  c.Expect(CaptureWindowPng(FirstChildWindow(window.Handle()), path), "the editor's screenshot is written to " + path);
+  view->removed();
+  view->release();
+}
+
+}  // namespace
+
+int RunEditorChecks(const PluginModule& module, const EditorOptions& options) {
+  Checker c(options.verbose);
+  if (!c.Expect(module.Ok(), "the bundle holds a module exporting GetPluginFactory, InitDll and ExitDll " + module.Error()))
+    return c.Failures();
+  module.InitDll()();
+  IPluginFactory* factory = module.GetFactory()();
+  HostApplication host("VST3 Test Host");
+  HostComponentHandler handler;
+  {
+    HostedPlugin plug(factory);
+    if (c.Expect(plug.Ok() && plug.Initialize(&host), "the plug-in initialises")) {
+      plug.Controller()->setComponentHandler(&handler);
+      HostWindows windows;
+      CheckOneView(c, plug, handler, options, windows.a);
+      CheckTwoViews(c, plug, handler, windows, options.expectedScale);
+      // The screenshot shows a fresh instance, untouched by the checks.
+      if (!options.screenshot.empty() && HasWindows()) {
+        HostedPlugin fresh(factory);
+        if (c.Expect(fresh.Ok() && fresh.Initialize(&host), "a second instance initialises"))
+          WriteScreenshot(c, fresh, options.screenshot, windows.a);
+      }
+    }
+  }
+  c.Expect(handler.References() == 1, "every reference on the component handler was given back");
+  if (factory) factory->release();
+  module.ExitDll()();
+  std::printf("%d failure(s)\n", c.Failures());
+  return c.Failures();
+}
+
+}  // namespace vst3host
+}  // namespace vo

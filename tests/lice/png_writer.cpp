@@ -3,6 +3,7 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -107,7 +108,11 @@ bool WriteFile(const std::string& utf8Path, const std::vector<uint8_t>& bytes)
 
 std::string MakeTempFolder(const char* name)
 {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / name;
+  // One folder per process, so test runs of several builds side by side never
+  // remove each other's files.
+  static const unsigned long long unique =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / (std::string(name) + "-" + std::to_string(unique));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir.u8string();

@@ -116,8 +116,42 @@ void ProcessThreeStagesSse(CascadeStage* stages, StageState* state, size_t nFram
     w2[i] = _mm_set_pd(right.w2, left.w2);
     w3[i] = _mm_set_pd(right.w3, left.w3);
   }
+  // Once a stage has come as close to its design as rounding lets it, its
+  // deltas no longer change the current coefficients: the moves are then left
+  // out for the block, which changes no result.
+  bool moving = false;
+  for (int i = 0; i < 3; ++i)
+  {
+    const CascadeStage& s = stages[i];
+    const double step1 = (s.fb1 - s.cfb1) * step, step2 = (s.fb2 - s.cfb2) * step;
+    const double step3 = (s.b0 - s.cb0) * step, step4 = (s.b1 - s.cb1) * step, step5 = (s.b2 - s.cb2) * step;
+    const bool still = s.cfb1 + step1 == s.cfb1 && s.cfb2 + step2 == s.cfb2 && s.cb0 + step3 == s.cb0 &&
+                       s.cb1 + step4 == s.cb1 && s.cb2 + step5 == s.cb2;
+    if (!(s.cfb1 == s.fb1) && !still)
+      moving = true;
+  }
   const __m128d offsetIn = _mm_set1_pd(1e-18);
   const __m128d offsetW = _mm_set1_pd(1e-25);
+  if (!moving)
+  {
+    for (size_t f = 0; f < nFrames; ++f)
+    {
+      double* p = frames + 2 * f;
+      __m128d y = _mm_loadu_pd(p);
+      for (int i = 0; i < 3; ++i)
+      {
+        const __m128d x = _mm_add_pd(y, offsetIn);
+        const __m128d w =
+          _mm_add_pd(_mm_add_pd(_mm_add_pd(x, _mm_mul_pd(fb1[i], w1[i])), _mm_mul_pd(fb2[i], w2[i])), offsetW);
+        y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(b0[i], w), _mm_mul_pd(b1[i], w1[i])), _mm_mul_pd(b2[i], w2[i]));
+        w3[i] = w2[i];
+        w2[i] = w1[i];
+        w1[i] = w;
+      }
+      _mm_storeu_pd(p, y);
+    }
+    nFrames = 0; // done: only the state is stored below
+  }
   for (size_t f = 0; f < nFrames; ++f)
   {
     double* p = frames + 2 * f;

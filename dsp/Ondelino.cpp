@@ -124,10 +124,27 @@ namespace Dsp
 // Ondelino_x86_sse2.cpp
 void RunOndelinoChunkSse2(OndelinoBlock& b, OndelinoChunk& chunk, double* frames, int n);
 }
+
+namespace
+{
+void RunVectorChunk(Dsp::OndelinoBlock& b, Dsp::OndelinoChunk& chunk, double* frames, int n)
+{
+  Dsp::RunOndelinoChunkSse2(b, chunk, frames, n);
+}
+}
 #else
 bool Dsp::VectorTanh(const double*, double*)
 {
   return false;
+}
+
+namespace
+{
+// Never called: UsesVectorPath answers false in this build.
+void RunVectorChunk(Dsp::OndelinoBlock& b, Dsp::OndelinoChunk& chunk, double* frames, int n)
+{
+  Dsp::RunOndelinoChunk<Dsp::ScalarLanes>(b, chunk, frames, n);
+}
 }
 #endif
 
@@ -182,15 +199,10 @@ void Ondelino::ProcessFrames(double* frames, int nFrames)
     const int n = std::min(Dsp::kOndelinoChunkFrames, nFrames - start);
     PrepareChunk(n);
     double* chunkFrames = frames + 2 * static_cast<size_t>(start);
-#if defined(VO_DSP_VECTOR_PATH)
     if (vector)
-    {
-      Dsp::RunOndelinoChunkSse2(b, mChunk, chunkFrames, n);
-      continue;
-    }
-#endif
-    (void)vector;
-    Dsp::RunOndelinoChunk<Dsp::ScalarLanes>(b, mChunk, chunkFrames, n);
+      RunVectorChunk(b, mChunk, chunkFrames, n);
+    else
+      Dsp::RunOndelinoChunk<Dsp::ScalarLanes>(b, mChunk, chunkFrames, n);
   }
 
   for (int c = 0; c < 2; ++c)

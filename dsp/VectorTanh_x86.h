@@ -28,8 +28,11 @@ inline __m128d TanhPd(__m128d x)
   const __m128d ax = _mm_min_pd(_mm_set1_pd(22.0), _mm_andnot_pd(signBit, x));
   const __m128d y = _mm_add_pd(ax, ax);
 
-  const __m128i ki = _mm_cvtpd_epi32(_mm_mul_pd(y, _mm_set1_pd(1.4426950408889634074))); // round(y / ln 2)
-  const __m128d k = _mm_cvtepi32_pd(ki);
+  // k = round(y / ln 2) by adding 1.5 * 2^52, which leaves k in the low bits
+  // of the sum's mantissa; subtracting it again gives k as a double.
+  const __m128d shifter = _mm_set1_pd(6755399441055744.0);
+  const __m128d kBits = _mm_add_pd(_mm_mul_pd(y, _mm_set1_pd(1.4426950408889634074)), shifter);
+  const __m128d k = _mm_sub_pd(kBits, shifter);
   const __m128d ln2Hi = _mm_set1_pd(6.93147180369123816490e-01);
   const __m128d ln2Lo = _mm_set1_pd(1.90821492927058770002e-10);
   const __m128d r = _mm_sub_pd(_mm_sub_pd(y, _mm_mul_pd(k, ln2Hi)), _mm_mul_pd(k, ln2Lo));
@@ -51,9 +54,10 @@ inline __m128d TanhPd(__m128d x)
   const __m128d p = _mm_add_pd(_mm_add_pd(s0, _mm_mul_pd(s1, r4)), _mm_mul_pd(s2, r8));
   const __m128d em1 = _mm_add_pd(r, _mm_mul_pd(r2, p)); // expm1(r)
 
-  // 2^k from its exponent bits (0 <= k <= 64 here).
-  const __m128i k64 = _mm_unpacklo_epi32(ki, _mm_setzero_si128());
-  const __m128d scale = _mm_castsi128_pd(_mm_slli_epi64(_mm_add_epi64(k64, _mm_set1_epi64x(1023)), 52));
+  // 2^k from its exponent bits (0 <= k <= 64 here): the shift keeps only the
+  // low 12 bits of k + 1023.
+  const __m128d scale =
+    _mm_castsi128_pd(_mm_slli_epi64(_mm_add_epi64(_mm_castpd_si128(kBits), _mm_set1_epi64x(1023)), 52));
   const __m128d e = _mm_add_pd(_mm_sub_pd(scale, _mm_set1_pd(1.0)), _mm_mul_pd(scale, em1));
 
   const __m128d t = _mm_div_pd(e, _mm_add_pd(e, _mm_set1_pd(2.0)));

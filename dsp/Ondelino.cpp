@@ -217,44 +217,23 @@ void Ondelino::ProcessFrames(double* frames, int nFrames)
 }
 
 // The serial part of n frames: the oscillator's steps give each frame's
-// delays, and from them the interpolator's read positions and fraction (the
-// write positions advance by one per frame, so they are known ahead); then
-// the hiss values, drawn in the order of the per-sample chain (per frame: the
-// left delay line, the left output, the right delay line, the right output).
+// delays; then the hiss values, drawn in the order of the per-sample chain
+// (per frame: the left delay line, the left output, the right delay line, the
+// right output).
 void Ondelino::PrepareChunk(int n)
 {
   Dsp::OndelinoChunk& chunk = mChunk;
   const double samplesPerMs[2] = {mDelayLines[0].mLength / 1000.0, mDelayLines[1].mLength / 1000.0};
-  int write[2] = {mBlock.writePosition[0], mBlock.writePosition[1]};
-  double delay[2] = {mDelayLines[0].mDelay, mDelayLines[1].mDelay};
+  const bool bothModes = mBothModes;
   for (int f = 0; f < n; ++f)
   {
     const int phase = mLfo.AdvancePhase();
     const double m = mLfo.LFO::NextSample(phase);
-    delay[0] = samplesPerMs[0] * (kCentreDelayMs + kSweepMs * m);
-    delay[1] = samplesPerMs[1] * (mBothModes ? kCentreDelayMs : kCentreDelayMs - kSweepMs * m);
-    for (int c = 0; c < 2; ++c)
-    {
-      const int length = mBlock.length[c];
-      write[c] = write[c] >= length - 1 ? 0 : write[c] + 1;
-      // A delay outside the buffer (or not a number) is held at its edge.
-      double d = delay[c];
-      if (!(d >= 0.0 && d <= length - 1))
-        d = d > 0.0 ? length - 1 : 0.0;
-      const int i = static_cast<int>(d); // floor: d is not negative
-      int r = write[c] - i;
-      if (r < 0)
-        r += length;
-      int r1 = r - 1;
-      if (r1 < 0)
-        r1 += length;
-      chunk.fraction[2 * f + c] = 1.0 - (d - i);
-      chunk.read[2 * f + c] = r;
-      chunk.readOlder[2 * f + c] = r1;
-    }
+    chunk.delay[2 * f] = samplesPerMs[0] * (kCentreDelayMs + kSweepMs * m);
+    chunk.delay[2 * f + 1] = samplesPerMs[1] * (bothModes ? kCentreDelayMs : kCentreDelayMs - kSweepMs * m);
   }
-  mDelayLines[0].mDelay = delay[0];
-  mDelayLines[1].mDelay = delay[1];
+  mDelayLines[0].mDelay = chunk.delay[2 * (n - 1)];
+  mDelayLines[1].mDelay = chunk.delay[2 * (n - 1) + 1];
 
   if (mBlock.hiss)
   {

@@ -54,9 +54,7 @@ struct OndelinoBlock
 // channel c of frame f.
 struct OndelinoChunk
 {
-  alignas(16) double fraction[2 * kOndelinoChunkFrames]; // the interpolator's a = 1 - (delay - i)
-  int read[2 * kOndelinoChunkFrames];                    // buffer index of the sample i - 1 steps back
-  int readOlder[2 * kOndelinoChunkFrames];               // buffer index of the sample i steps back
+  alignas(16) double delay[2 * kOndelinoChunkFrames]; // each frame's delays from the oscillator, in samples
   // The hiss terms (noise times level), -0.0 where that hiss is off: adding
   // -0.0 leaves every value, signed zeros included, exactly as it was.
   alignas(16) double lineNoise[2 * kOndelinoChunkFrames];

@@ -5,9 +5,10 @@
 // same order, so the two instantiations give the same results (the only
 // exception is the vector tanh, which is accurate to a few ulps).
 //
-// The Lanes type provides: Load/Store of a frame, Both(v), Gather/Scatter to
-// the two delay buffers, + - *, Max (a > b ? a : b per lane), Mask and
-// Select, Tanh, MidSide (the width stage) and Left/Right.
+// The Lanes type provides: Load/Store of a frame, Both(v), Make(l, r),
+// Gather/Scatter to the two delay buffers, + - *, Max (a > b ? a : b per
+// lane), Mask and Select, Tanh, SplitDelay (the interpolator's whole and
+// fractional part), MidSide (the width stage) and Left/Right.
 #pragma once
 
 #include "OndelinoBlock.h"
@@ -44,6 +45,12 @@ struct SectionLanes
     w3.Store(s.w3);
   }
 };
+
+// A buffer index that fell below 0, moved back into the buffer.
+inline int Wrap(int index, int length)
+{
+  return index < 0 ? index + length : index;
+}
 
 // Signed maxima: a lane's peak replaces the running one only when it is
 // greater, as in a running maximum over left and right in turn.
@@ -125,16 +132,22 @@ void RunOndelinoFrames(OndelinoBlock& b, OndelinoChunk& chunk, double* frames, i
     double* const buffer1 = b.buffer[1];
     int write0 = b.writePosition[0];
     int write1 = b.writePosition[1];
-    const int last0 = b.length[0] - 1;
-    const int last1 = b.length[1] - 1;
+    const int length0 = b.length[0];
+    const int length1 = b.length[1];
+    const Lanes longest = Lanes::Make(length0 - 1, length1 - 1);
     for (int f = 0; f < n; ++f)
     {
       Lanes::Scatter(Lanes::Load(line + 2 * f), buffer0, write0, buffer1, write1);
-      write0 = write0 >= last0 ? 0 : write0 + 1;
-      write1 = write1 >= last1 ? 0 : write1 + 1;
-      const Lanes a = Lanes::Load(chunk.fraction + 2 * f);
-      const Lanes newer = Lanes::Gather(buffer0, chunk.read[2 * f], buffer1, chunk.read[2 * f + 1]);
-      const Lanes older = Lanes::Gather(buffer0, chunk.readOlder[2 * f], buffer1, chunk.readOlder[2 * f + 1]);
+      write0 = write0 >= length0 - 1 ? 0 : write0 + 1;
+      write1 = write1 >= length1 - 1 ? 0 : write1 + 1;
+      // The read positions: buffer[r] is the sample stored i - 1 steps before
+      // the one just stored, buffer[r - 1] the one i steps before.
+      int whole[2];
+      const Lanes a = Lanes::SplitDelay(Lanes::Load(chunk.delay + 2 * f), longest, whole);
+      const int r0 = Wrap(write0 - whole[0], length0);
+      const int r1 = Wrap(write1 - whole[1], length1);
+      const Lanes newer = Lanes::Gather(buffer0, r0, buffer1, r1);
+      const Lanes older = Lanes::Gather(buffer0, Wrap(r0 - 1, length0), buffer1, Wrap(r1 - 1, length1));
       Lanes d = a * newer + older - a * last;
       if (kHiss)
         d = d + Lanes::Load(chunk.lineNoise + 2 * f);

@@ -20,6 +20,7 @@ struct Sse2Lanes
   typedef __m128d Mask;
 
   static Sse2Lanes Both(double x) { return {_mm_set1_pd(x)}; }
+  static Sse2Lanes Make(double l, double r) { return {_mm_set_pd(r, l)}; }
   static Sse2Lanes Load(const double* p) { return {_mm_loadu_pd(p)}; }
   void Store(double* p) const { _mm_storeu_pd(p, v); }
   double Left() const { return _mm_cvtsd_f64(v); }
@@ -52,6 +53,19 @@ struct Sse2Lanes
   }
 
   static Sse2Lanes Tanh(const Sse2Lanes& a) { return {TanhPd(a.v)}; }
+
+  // The delay held within [0, longest]: maxpd gives its second operand for a
+  // NaN, so NaN and anything below 0 become 0, and minpd holds the rest at
+  // longest, as the scalar test does (-0.0 becomes +0.0, which gives the same
+  // i and a). Truncation is the floor of a delay that is not negative.
+  static Sse2Lanes SplitDelay(const Sse2Lanes& delay, const Sse2Lanes& longest, int whole[2])
+  {
+    const __m128d d = _mm_min_pd(_mm_max_pd(delay.v, _mm_setzero_pd()), longest.v);
+    const __m128i i = _mm_cvttpd_epi32(d);
+    whole[0] = _mm_cvtsi128_si32(i);
+    whole[1] = _mm_cvtsi128_si32(_mm_shuffle_epi32(i, 1));
+    return {_mm_sub_pd(_mm_set1_pd(1.0), _mm_sub_pd(d, _mm_cvtepi32_pd(i)))};
+  }
 
   // side = (L - R) * 0.5 * width in the low lane, copied to both; the high
   // lane's sign flipped, so L = mid + side and R = mid + (-side), which is

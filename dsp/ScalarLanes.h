@@ -18,6 +18,7 @@ struct ScalarLanes
   };
 
   static ScalarLanes Both(double v) { return {v, v}; }
+  static ScalarLanes Make(double l, double r) { return {l, r}; }
   static ScalarLanes Load(const double* p) { return {p[0], p[1]}; }
   void Store(double* p) const
   {
@@ -51,6 +52,21 @@ struct ScalarLanes
   }
 
   static ScalarLanes Tanh(const ScalarLanes& a) { return {std::tanh(a.left), std::tanh(a.right)}; }
+
+  // A delay outside [0, longest] (or not a number) is held at its edge; whole
+  // gets its integer part i and the result is the interpolator's
+  // a = 1 - (delay - i).
+  static ScalarLanes SplitDelay(const ScalarLanes& delay, const ScalarLanes& longest, int whole[2])
+  {
+    return {SplitOne(delay.left, longest.left, whole[0]), SplitOne(delay.right, longest.right, whole[1])};
+  }
+  static double SplitOne(double d, double longest, int& whole)
+  {
+    if (!(d >= 0.0 && d <= longest))
+      d = d > 0.0 ? longest : 0.0;
+    whole = static_cast<int>(d); // floor: d is not negative
+    return 1.0 - (d - whole);
+  }
 
   // Width: side = (L - R) * 0.5 * width, mid = (L + R) * 0.5; L = mid + side,
   // R = mid - side.

@@ -232,3 +232,34 @@ TEST(ChorusExactness, LowRatesMatchThePerSampleChain)
   const Outcome outcome = RunMatrix(m);
   std::printf("low rates, %d renders: largest difference %.3g of the peak\n", outcome.runs, outcome.largestRatio);
 }
+
+// Delays the chorus never asks for (beyond the buffer, below 0, not a
+// number), forced through the oscillator's state: both computations hold
+// them at the buffer's edges alike, on both paths.
+TEST(ChorusExactness, DelaysOutsideTheBufferAreHeldAtItsEdges)
+{
+  const std::vector<double> signal = Signal(600);
+  for (bool vector : {true, false})
+    for (double state : {1e6, -1e6, std::nan("")})
+    {
+      Sse3Flag path(vector);
+      SCOPED_TRACE(testing::Message() << (Ondelino::UsesVectorPath() ? "vector" : "generic") << " path, state "
+                                      << state);
+      auto fast = std::make_unique<Ondelino>();
+      auto reference = std::make_unique<Ondelino>();
+      for (Ondelino* c : {fast.get(), reference.get()})
+      {
+        Settings s;
+        s.saturation = false;
+        Configure(*c, s);
+        c->mLfo.mSmoother1.state = state;
+      }
+      std::vector<double> a = signal, b = signal;
+      fast->ProcessOversampled(a.data(), 600);
+      ReferenceProcessOversampled(*reference, b.data(), 600);
+      const double delay = reference->mDelayLines[0].mDelay;
+      EXPECT_TRUE(!(delay >= 0.0 && delay <= 44099.0)) << "the delay stays outside the buffer";
+      for (size_t i = 0; i < a.size(); ++i)
+        ASSERT_TRUE(a[i] == b[i] || (std::isnan(a[i]) && std::isnan(b[i]))) << i;
+    }
+}

@@ -31,6 +31,21 @@ void SanitiseInput(double* samples, size_t count)
   }
 }
 
+// SanitiseInput and a copy of the result into dry, in one pass.
+void SanitiseAndCopy(double* samples, double* dry, size_t count)
+{
+  for (size_t i = 0; i < count; ++i)
+  {
+    double v = samples[i];
+    if (!(std::fabs(v) <= kLargestInput))
+    {
+      v = std::isnan(v) ? 0.0 : std::copysign(kLargestInput, v);
+      samples[i] = v;
+    }
+    dry[i] = v;
+  }
+}
+
 // wet = wet * mix + dry * (1 - mix), sample by sample.
 void BlendWithDry(double* wet, const double* dry, size_t count, double mix)
 {
@@ -98,9 +113,8 @@ void AudioProcessor::ProcessOversampled(double* frames, int nFrames)
   {
     if (!mDry.Reserve(2 * n))
       return;
-    SanitiseInput(frames, 2 * n);
     double* dry = mDry.Data();
-    std::memcpy(dry, frames, sizeof(double) * 2 * n);
+    SanitiseAndCopy(frames, dry, 2 * n);
     ProcessFrames(frames, nFrames);
     BlendWithDry(frames, dry, 2 * n, mMix);
     return;

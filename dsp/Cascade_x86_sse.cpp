@@ -85,4 +85,116 @@ void ProcessStagePairSse(CascadeStage& s, StageState& left, StageState& right, s
   right.w3 = tmp[1];
 }
 
+// Three stages in one pass: the same arithmetic as three passes of
+// ProcessStagePairSse (each stage's coefficients move by its own deltas in
+// every frame where its current fb1 differs from the design), with the stages
+// taking each frame in turn. The three recursions are independent chains, so
+// the processor overlaps them instead of waiting on one at a time.
+void ProcessThreeStagesSse(CascadeStage* stages, StageState* state, size_t nFrames, double* frames)
+{
+  const double step = 1.0 / static_cast<double>(nFrames);
+  __m128d fb1[3], fb2[3], b0[3], b1[3], b2[3], w1[3], w2[3], w3[3];
+  __m128d dfb1[3], dfb2[3], db0[3], db1[3], db2[3];
+  double designFb1[3];
+  for (int i = 0; i < 3; ++i)
+  {
+    const CascadeStage& s = stages[i];
+    dfb1[i] = _mm_set1_pd((s.fb1 - s.cfb1) * step);
+    dfb2[i] = _mm_set1_pd((s.fb2 - s.cfb2) * step);
+    db0[i] = _mm_set1_pd((s.b0 - s.cb0) * step);
+    db1[i] = _mm_set1_pd((s.b1 - s.cb1) * step);
+    db2[i] = _mm_set1_pd((s.b2 - s.cb2) * step);
+    designFb1[i] = s.fb1;
+    fb1[i] = _mm_set1_pd(s.cfb1);
+    fb2[i] = _mm_set1_pd(s.cfb2);
+    b0[i] = _mm_set1_pd(s.cb0);
+    b1[i] = _mm_set1_pd(s.cb1);
+    b2[i] = _mm_set1_pd(s.cb2);
+    const StageState& left = state[2 * i];
+    const StageState& right = state[2 * i + 1];
+    w1[i] = _mm_set_pd(right.w1, left.w1);
+    w2[i] = _mm_set_pd(right.w2, left.w2);
+    w3[i] = _mm_set_pd(right.w3, left.w3);
+  }
+  // Once a stage has come as close to its design as rounding lets it, its
+  // deltas no longer change the current coefficients: the moves are then left
+  // out for the block, which changes no result.
+  bool moving = false;
+  for (int i = 0; i < 3; ++i)
+  {
+    const CascadeStage& s = stages[i];
+    const double step1 = (s.fb1 - s.cfb1) * step, step2 = (s.fb2 - s.cfb2) * step;
+    const double step3 = (s.b0 - s.cb0) * step, step4 = (s.b1 - s.cb1) * step, step5 = (s.b2 - s.cb2) * step;
+    const bool still = s.cfb1 + step1 == s.cfb1 && s.cfb2 + step2 == s.cfb2 && s.cb0 + step3 == s.cb0 &&
+                       s.cb1 + step4 == s.cb1 && s.cb2 + step5 == s.cb2;
+    if (!(s.cfb1 == s.fb1) && !still)
+      moving = true;
+  }
+  const __m128d offsetIn = _mm_set1_pd(1e-18);
+  const __m128d offsetW = _mm_set1_pd(1e-25);
+  if (!moving)
+  {
+    for (size_t f = 0; f < nFrames; ++f)
+    {
+      double* p = frames + 2 * f;
+      __m128d y = _mm_loadu_pd(p);
+      for (int i = 0; i < 3; ++i)
+      {
+        const __m128d x = _mm_add_pd(y, offsetIn);
+        const __m128d w =
+          _mm_add_pd(_mm_add_pd(_mm_add_pd(x, _mm_mul_pd(fb1[i], w1[i])), _mm_mul_pd(fb2[i], w2[i])), offsetW);
+        y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(b0[i], w), _mm_mul_pd(b1[i], w1[i])), _mm_mul_pd(b2[i], w2[i]));
+        w3[i] = w2[i];
+        w2[i] = w1[i];
+        w1[i] = w;
+      }
+      _mm_storeu_pd(p, y);
+    }
+    nFrames = 0; // done: only the state is stored below
+  }
+  for (size_t f = 0; f < nFrames; ++f)
+  {
+    double* p = frames + 2 * f;
+    __m128d y = _mm_loadu_pd(p);
+    for (int i = 0; i < 3; ++i)
+    {
+      if (!(_mm_cvtsd_f64(fb1[i]) == designFb1[i]))
+      {
+        fb1[i] = _mm_add_pd(fb1[i], dfb1[i]);
+        fb2[i] = _mm_add_pd(fb2[i], dfb2[i]);
+        b0[i] = _mm_add_pd(b0[i], db0[i]);
+        b1[i] = _mm_add_pd(b1[i], db1[i]);
+        b2[i] = _mm_add_pd(b2[i], db2[i]);
+      }
+      const __m128d x = _mm_add_pd(y, offsetIn);
+      const __m128d w =
+        _mm_add_pd(_mm_add_pd(_mm_add_pd(x, _mm_mul_pd(fb1[i], w1[i])), _mm_mul_pd(fb2[i], w2[i])), offsetW);
+      y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(b0[i], w), _mm_mul_pd(b1[i], w1[i])), _mm_mul_pd(b2[i], w2[i]));
+      w3[i] = w2[i];
+      w2[i] = w1[i];
+      w1[i] = w;
+    }
+    _mm_storeu_pd(p, y);
+  }
+  for (int i = 0; i < 3; ++i)
+  {
+    CascadeStage& s = stages[i];
+    s.cfb1 = _mm_cvtsd_f64(fb1[i]);
+    s.cfb2 = _mm_cvtsd_f64(fb2[i]);
+    s.cb0 = _mm_cvtsd_f64(b0[i]);
+    s.cb1 = _mm_cvtsd_f64(b1[i]);
+    s.cb2 = _mm_cvtsd_f64(b2[i]);
+    double tmp[2];
+    _mm_storeu_pd(tmp, w1[i]);
+    state[2 * i].w1 = tmp[0];
+    state[2 * i + 1].w1 = tmp[1];
+    _mm_storeu_pd(tmp, w2[i]);
+    state[2 * i].w2 = tmp[0];
+    state[2 * i + 1].w2 = tmp[1];
+    _mm_storeu_pd(tmp, w3[i]);
+    state[2 * i].w3 = tmp[0];
+    state[2 * i + 1].w3 = tmp[1];
+  }
+}
+
 } // namespace Dsp

@@ -22,10 +22,24 @@ DelayLine::DelayLine()
   std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
+namespace
+{
+// A section designed at or above half the rate is unstable (its alpha turns
+// negative) and its output runs away for good, since the histories are never
+// cleared. Host rates below about 19.8 kHz (8, 11.025 and 16 kHz are common
+// for speech and games) would get there, so a section's frequency is held at
+// 0.49 of the rate; at every rate above that the design is unchanged.
+double SectionFrequency(double hz, int rate)
+{
+  const double f = hz / rate;
+  return f > 0.0 && f <= 0.49 ? f : 0.49;
+}
+}
+
 void DelayLine::SetupAnalogFilters(int rate)
 {
-  mSectionA.Setup(9688.04323504 / rate, 0.549063373606);
-  mSectionB.Setup(6354.69849804 / rate, 0.790569415042);
+  mSectionA.Setup(SectionFrequency(9688.04323504, rate), 0.549063373606);
+  mSectionB.Setup(SectionFrequency(6354.69849804, rate), 0.790569415042);
 }
 
 void DelayLine::Process(double* samples, int count)

@@ -21,8 +21,10 @@ public:
   DelayLine(const DelayLine&) = delete;
   DelayLine& operator=(const DelayLine&) = delete;
 
-  // Section A: (9688.04323504 / rate, Q 0.549063373606); section B:
-  // (6354.69849804 / rate, Q 0.790569415042).
+  // Set-up thread, under the plug-in mutex; no allocation. Section A:
+  // (9688.04323504 / rate, Q 0.549063373606); section B:
+  // (6354.69849804 / rate, Q 0.790569415042); each frequency at most 0.49 of
+  // the rate (and 0.49 for a rate of 0 or below).
   void SetupAnalogFilters(int rate);
 
   // In place. The chorus calls it with one sample per channel and frame.

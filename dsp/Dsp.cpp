@@ -346,6 +346,7 @@ void Cascade::ProcessInterleavedGeneric(size_t nFrames, double* frames)
 #if defined(VO_DSP_VECTOR_PATH)
 // Cascade_x86_sse.cpp
 void ProcessStagePairSse(CascadeStage& stage, StageState& left, StageState& right, size_t nFrames, double* frames);
+void ProcessThreeStagesSse(CascadeStage* stages, StageState* state, size_t nFrames, double* frames);
 #endif
 
 bool Cascade::UsesVectorPath() const
@@ -364,6 +365,11 @@ void Cascade::ProcessInterleavedVector(size_t nFrames, double* frames)
   {
     if (nFrames == 0)
       return;
+    if (mNumStages == 3) // the anti-alias filters: all stages in one pass
+    {
+      ProcessThreeStagesSse(mStages, mState, nFrames, frames);
+      return;
+    }
     for (int i = 0; i < mNumStages; ++i)
       ProcessStagePairSse(mStages[i], mState[i * 2], mState[i * 2 + 1], nFrames, frames);
     return;

@@ -5,6 +5,7 @@
 
 #include "AudioProcessor.h"
 #include "DelayLine.h"
+#include "OndelinoBlock.h"
 #include "Oscillator.h"
 
 // -96 dB: the output hiss level, exp(-11.0524084463712).
@@ -24,8 +25,16 @@ public:
   void SetMix(double x) override;
   // r = sample rate * factor; the LFO's rate, then both delay lines' filters.
   void ConfigureForRate() override;
-  // In place: peaks, oscillator step, delays, per-channel chain, then width.
+  // Audio thread; no allocation. In place: peaks, then per frame the
+  // oscillator step, the delays, the chain of both channels and the width.
+  // Works in chunks: the oscillator and the hiss values first, then both
+  // channels side by side through the rest of the chain.
   void ProcessFrames(double* frames, int nFrames) override;
+
+  // Any thread. Whether ProcessFrames runs both channels in one vector
+  // register (an x86 build on a processor with CpuFeatures::SSE3, the same
+  // switch as the anti-alias filters') or takes the generic path.
+  static bool UsesVectorPath();
 
   // Parameter thread, under the plug-in mutex; no allocation. Selects the
   // LFO's frequency and smoothing from the two mode switches.
@@ -58,4 +67,11 @@ public:
   bool mModeI = false;
   bool mModeII = false;
   bool mBothModes = false;
+
+private:
+  void PrepareChunk(int nFrames);
+  void ProcessFramesOneByOne(double* frames, int nFrames);
+
+  Dsp::OndelinoBlock mBlock;  // the block's settings and the channels' state
+  Dsp::OndelinoChunk mChunk;  // delays and hiss of the chunk being processed
 };

@@ -66,15 +66,3 @@ void LFO::SetFrequency(double hz)
   SetSmootherTime(mSmoother1, t);
   SetSmootherTime(mSmoother2, t);
 }
-
-double LFO::NextSample(int phase)
-{
-  const double s = static_cast<double>(phase) > mPeriod * 0.5 ? -1.0 : 1.0;
-  const double c1 = s > mSmoother1.state ? mSmoother1.rising : mSmoother1.falling;
-  mSmoother1.state = (1.0 - c1) * s + mSmoother1.state * c1;
-  if (!mExtraSmoothing)
-    return mSmoother1.state;
-  const double c2 = mSmoother1.state > mSmoother2.state ? mSmoother2.rising : mSmoother2.falling;
-  mSmoother2.state = (1.0 - c2) * mSmoother1.state + mSmoother2.state * c2;
-  return mSmoother2.state * 0.15;
-}

@@ -24,3 +24,7 @@ fi
 
 # libpng for the Windows build comes from Debian's source package.
 "$here/tools/fetch-libpng-source.sh" "$here/build/third_party"
+
+# Google Benchmark for the Windows build of the VST3 Windows benchmark, from
+# Debian's source package as well.
+"$here/tools/fetch-benchmark-source.sh" "$here/build/third_party"

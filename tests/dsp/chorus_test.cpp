@@ -308,7 +308,10 @@ TEST(Ondelino, ModesOffGivesTheDryPathOnly)
       if (emu)
         v = std::tanh(v * 0.251189) * 3.98107;
       const double expected = (0.0 * 1.25 * 0.3 + v * (1.0 - 0.3)) * 2.0;
-      ASSERT_EQ(x[i], expected) << i;
+      if (emu && Ondelino::UsesVectorPath()) // the vector tanh is within a few ulps
+        ASSERT_NEAR(x[i], expected, std::fabs(expected) * 1e-15) << i;
+      else
+        ASSERT_EQ(x[i], expected) << i;
     }
   }
 }

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace
@@ -53,6 +55,52 @@ TEST(DelayLine, SetupAnalogFiltersAtTheGivenRate)
   d.SetupAnalogFilters(44100);
   EXPECT_NEAR(d.mSectionA.GetStage(0).fb1, 0.19991253020695340231, 1e-12);
   EXPECT_NEAR(d.mSectionB.GetStage(0).fb1, 0.82452738871937093494, 1e-12);
+}
+
+// A section at or above half the rate would be unstable: each frequency is
+// held at 0.49 of the rate, and wherever it fits below that (every rate from
+// 19.8 kHz up) the design is the plain one, bit for bit.
+TEST(DelayLine, SectionsStayBelowHalfTheRate)
+{
+  for (int rate : {19800, 22050, 44100, 48000, 88200, 96000, 192000})
+  {
+    DelayLine d;
+    d.SetupAnalogFilters(rate);
+    Dsp::BiquadLowPass<1> a, b;
+    a.Setup(9688.04323504 / rate, 0.549063373606);
+    b.Setup(6354.69849804 / rate, 0.790569415042);
+    for (auto [got, want] : {std::make_pair(&d.mSectionA, &a), std::make_pair(&d.mSectionB, &b)})
+    {
+      const Dsp::CascadeStage& g = got->GetStage(0);
+      const Dsp::CascadeStage& w = want->GetStage(0);
+      EXPECT_EQ(std::memcmp(&g, &w, 5 * sizeof(double)), 0) << rate;
+    }
+  }
+  struct
+  {
+    int rate;
+    double fa, fb; // the normalised frequencies expected of sections A and B
+  } low[] = {{8000, 0.49, 0.49}, {11025, 0.49, 0.49}, {16000, 0.49, 6354.69849804 / 16000},
+             {0, 0.49, 0.49}, {-44100, 0.49, 0.49}};
+  for (const auto& l : low)
+  {
+    DelayLine d;
+    d.SetupAnalogFilters(l.rate);
+    Dsp::BiquadLowPass<1> a, b;
+    a.Setup(l.fa, 0.549063373606);
+    b.Setup(l.fb, 0.790569415042);
+    EXPECT_EQ(d.mSectionA.GetStage(0).fb1, a.GetStage(0).fb1) << l.rate;
+    EXPECT_EQ(d.mSectionA.GetStage(0).b0, a.GetStage(0).b0) << l.rate;
+    EXPECT_EQ(d.mSectionB.GetStage(0).fb1, b.GetStage(0).fb1) << l.rate;
+    EXPECT_EQ(d.mSectionB.GetStage(0).b1, b.GetStage(0).b1) << l.rate;
+    for (const Dsp::BiquadLowPass<1>* s : {&d.mSectionA, &d.mSectionB})
+    {
+      // Poles inside the unit circle: |fb2| < 1 and |fb1| < 1 - fb2.
+      const Dsp::CascadeStage& g = s->GetStage(0);
+      EXPECT_LT(std::fabs(g.fb2), 1.0) << l.rate;
+      EXPECT_LT(std::fabs(g.fb1), 1.0 - g.fb2) << l.rate;
+    }
+  }
 }
 
 // Fills the buffer with its own indexes, so that a result names the indexes read.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "AllocationCounter.h"
 #include "PluginTestUtil.h"
@@ -149,5 +150,37 @@ TEST(PluginProcessing, TestSignalInEachModeIsFiniteAudibleAndChanged) {
     }
     EXPECT_GT(energy, 100.0);
     EXPECT_GT(difference / out.l.size(), 0.01);
+  }
+}
+
+// Host rates used for speech and games: with the delay lines' sections held
+// below half the processing rate, the default plug-in (hiss and saturation
+// on) gives finite output at about the input's level, with and without
+// "Oversample".
+TEST(PluginProcessing, LowHostRatesGiveFiniteOutputAtTheInputLevel) {
+  for (const int rate : {8000, 11025, 16000, 22050}) {
+    const vo::AudioData signal = vo::MakeTestSignal(rate, 2.0);
+    Stereo in(signal.Frames());
+    double inEnergy = 0.0;
+    for (int i = 0; i < signal.Frames(); ++i) {
+      in.l[i] = static_cast<float>(signal.samples[0][i]);
+      in.r[i] = static_cast<float>(signal.samples[1][i]);
+      inEnergy += double(in.l[i]) * in.l[i] + double(in.r[i]) * in.r[i];
+    }
+    for (const double oversample : {0.0, 1.0}) {
+      SCOPED_TRACE(testing::Message() << rate << " Hz, oversample " << oversample);
+      auto plug = MakePlugin();
+      plug->GetParam(VimbraOndelino::kOversample)->RestoreValue(oversample);
+      Prepare(*plug, rate);
+      const Stereo out = RunBlocks(*plug, in, 512);
+      double outEnergy = 0.0;
+      for (size_t i = 0; i < out.l.size(); ++i) {
+        ASSERT_TRUE(std::isfinite(out.l[i]) && std::isfinite(out.r[i])) << i;
+        outEnergy += double(out.l[i]) * out.l[i] + double(out.r[i]) * out.r[i];
+      }
+      const double levelDb = 10.0 * std::log10(outEnergy / inEnergy);
+      std::printf("%5d Hz, oversample %.0f: output level %+.2f dB from the input's\n", rate, oversample, levelDb);
+      EXPECT_LT(std::fabs(levelDb), 4.0);
+    }
   }
 }

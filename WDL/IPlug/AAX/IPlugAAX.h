@@ -89,8 +89,8 @@ public:
   // GetStateChunkSize reported.
   AAX_ResultCode SaveStateChunk(uint32_t chunkId, AAX_HostChunk* chunk) override;
   // Host's state thread; allocates; takes the plug-in mutex. Restores the
-  // state, asks the host to follow every value and updates the editor. A
-  // size below 0 or above the state's size changes nothing (-20008).
+  // state from the chunk's first bytes, asks the host to follow every value
+  // and updates the editor. A size below 0 changes nothing (-20008).
   AAX_ResultCode LoadStateChunk(uint32_t chunkId, const AAX_HostChunk* chunk) override;
   // Host's state thread; allocates; takes the plug-in mutex. Whether the
   // chunk holds the current values; a chunk of another plug-in matches, a short one does not.

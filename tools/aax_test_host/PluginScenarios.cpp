@@ -449,16 +449,19 @@ TEST_F(PluginHost, ContextsWithoutAnInstanceAreSkipped) {
   EXPECT_NE(9.0f, output.samples[0][10]);
 }
 
-TEST_F(PluginHost, RenderingBeforeBindingAndAfterUnbindingIsHarmless) {
+TEST_F(PluginHost, RenderingBeforeBindingAndAfterUnbindingGivesSilence) {
   HostedEffect& effect = NewEffect("A", false);
   Buffers input(2, 64, 0.25f), output(2, 64, 9.0f);
   effect.Render(input.Pointers(), output.Pointers(), 64);
+  // Before any binding only the output every configuration has is known.
+  EXPECT_EQ(Buffers(1, 64, 0.0f).samples[0], output.samples[0]);
   ASSERT_EQ(0, effect.Bind());
   ASSERT_EQ(0, effect.Apply("", 1.0));
   ASSERT_EQ(0, effect.Unbind());
+  for (auto& channel : output.samples) std::fill(channel.begin(), channel.end(), 9.0f);
   effect.Render(input.Pointers(), output.Pointers(), 64);
-  // Without a controller there are no stems: nothing is written.
-  EXPECT_EQ(Buffers(2, 64, 9.0f).samples, output.samples);
+  // The binding named the stereo stem: both outputs are silent.
+  EXPECT_EQ(Buffers(2, 64, 0.0f).samples, output.samples);
 }
 
 TEST_F(PluginHost, BlocksOfImpossibleLengthAreNotProcessed) {

@@ -22,6 +22,7 @@ IPlugAAX::IPlugAAX(int nParams, const char* channelIOText, int nPresets, const c
   if (NInChannels() > 0) CreateLatencyDelay();
   SetBlockFrames(1024);
   SetHost("ProTools", static_cast<unsigned int>(version));
+  mKnownHostOutputs = FewestConfiguredOutputs();
 }
 
 IPlugAAX::~IPlugAAX() { mParamIds.DeleteAll(true); }

@@ -29,6 +29,8 @@ using namespace Steinberg;
 namespace {
 
 constexpr int kBlockFrames = 64;
+// The sample size processing was last set up for.
+int32 gSetUpSampleSize = -1;
 
 enum Flags : uint8_t {
   kComponentState = 1,  // setComponentState instead of setState
@@ -130,9 +132,11 @@ void CheckParameters(VimbraOndelino* plug) {
 
 template <class Sample>
 void RenderOneBlock(VimbraOndelino* plug, bool useDoubles) {
+  // A host sets processing up again only when the sample size changes.
   Vst::ProcessSetup setup{Vst::kRealtime, useDoubles ? Vst::kSample64 : Vst::kSample32, kBlockFrames,
                           44100.0};
-  plug->setupProcessing(setup);
+  if (setup.symbolicSampleSize != gSetUpSampleSize) plug->setupProcessing(setup);
+  gSetUpSampleSize = setup.symbolicSampleSize;
   std::vector<Sample> in[2], out[2];
   Sample* inPtr[2];
   Sample* outPtr[2];

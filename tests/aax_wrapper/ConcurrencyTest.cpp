@@ -125,7 +125,6 @@ TEST(WrapperConcurrency, BindingAndUnbindingBesideRenderingIsSafe) {
   while (!done) {
     ASSERT_EQ(AAX_SUCCESS, plug->BindController(host.ControllerUnknown()));
     ASSERT_NE(nullptr, plug->BypassParameter());
-    ASSERT_EQ(AAX_SUCCESS, plug->ApplyParameterNormalized("", bindings % 2 ? 1.0 : 0.0));
     ASSERT_EQ(AAX_SUCCESS, plug->UnbindController());
     host.Host().ClearTranscript();
     ++bindings;

@@ -23,6 +23,15 @@ if(VO_TSAN)
   add_link_options(-fsanitize=thread)
 endif()
 
+# The fuzzing build (clang): every library, libpng's own sources included, is
+# instrumented for libFuzzer's coverage, AddressSanitizer and
+# UndefinedBehaviorSanitizer; vo_add_fuzzer adds libFuzzer's main.
+if(VO_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 function(vo_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
 endfunction()
@@ -65,4 +74,32 @@ function(vo_finish_tsan_target)
   if(tsan_tests)
     add_dependencies(vo_tsan_tests ${tsan_tests})
   endif()
+endfunction()
+
+# vo_add_fuzzer(NAME n SOURCES ... [LIBS ...] [SEEDS dir] [MAX_LEN bytes] [SECONDS s]
+#               [ARGS extra libFuzzer arguments])
+# A libFuzzer target and its bounded ctest run (label fuzz): it starts from the
+# seed corpus committed in SEEDS (read only) and keeps what it finds in the
+# build folder's corpus.
+function(vo_add_fuzzer)
+  cmake_parse_arguments(F "" "NAME;SEEDS;MAX_LEN;SECONDS" "SOURCES;LIBS;ARGS" ${ARGN})
+  add_executable(${F_NAME} ${F_SOURCES})
+  target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+  target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
+  vo_warnings(${F_NAME})
+  if(NOT VO_BUILD_TESTS)
+    return()
+  endif()
+  if(NOT F_SECONDS)
+    set(F_SECONDS 30)
+  endif()
+  if(NOT F_MAX_LEN)
+    set(F_MAX_LEN 4096)
+  endif()
+  set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${F_NAME}_corpus)
+  file(MAKE_DIRECTORY ${corpus})
+  add_test(NAME ${F_NAME}
+    COMMAND ${F_NAME} -max_total_time=${F_SECONDS} -max_len=${F_MAX_LEN} -print_final_stats=1
+            ${F_ARGS} ${corpus} ${F_SEEDS})
+  set_tests_properties(${F_NAME} PROPERTIES TIMEOUT 300 LABELS fuzz)
 endfunction()

@@ -1,5 +1,6 @@
 # Third-party dependencies: GoogleTest from the system's sources, libpng and
-# zlib (system packages natively, built from Debian's sources for Windows).
+# zlib (system packages natively; libpng built from Debian's sources for
+# Windows and for the fuzzing build).
 
 if(VO_BUILD_TESTS AND NOT TARGET GTest::gtest_main)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -15,14 +16,22 @@ endif()
 
 add_library(vo_png INTERFACE)
 add_library(vo::png ALIAS vo_png)
-if(VO_WINDOWS)
+# The Windows build has no libpng package; the fuzzing build wants libpng's
+# own code instrumented: both build it from Debian's sources.
+if(VO_WINDOWS OR VO_FUZZ)
   set(VO_LIBPNG_SOURCE_DIR ${CMAKE_SOURCE_DIR}/build/third_party/libpng CACHE PATH
       "libpng sources unpacked from Debian's source package (tools/fetch-libpng-source.sh)")
   if(NOT EXISTS ${VO_LIBPNG_SOURCE_DIR}/CMakeLists.txt)
     message(FATAL_ERROR "libpng sources missing: run tools/fetch-libpng-source.sh ${CMAKE_SOURCE_DIR}/build/third_party")
   endif()
-  set(ZLIB_LIBRARY /usr/x86_64-w64-mingw32/lib/libz.a CACHE FILEPATH "" FORCE)
-  set(ZLIB_INCLUDE_DIR /usr/x86_64-w64-mingw32/include CACHE PATH "" FORCE)
+  if(VO_WINDOWS)
+    set(ZLIB_LIBRARY /usr/x86_64-w64-mingw32/lib/libz.a CACHE FILEPATH "" FORCE)
+    set(ZLIB_INCLUDE_DIR /usr/x86_64-w64-mingw32/include CACHE PATH "" FORCE)
+    set(vo_zlib ${ZLIB_LIBRARY})
+  else()
+    find_package(ZLIB REQUIRED)
+    set(vo_zlib ZLIB::ZLIB)
+  endif()
   set(PNG_SHARED OFF CACHE BOOL "" FORCE)
   set(PNG_STATIC ON CACHE BOOL "" FORCE)
   set(PNG_TESTS OFF CACHE BOOL "" FORCE)
@@ -31,7 +40,7 @@ if(VO_WINDOWS)
   add_subdirectory(${VO_LIBPNG_SOURCE_DIR} ${CMAKE_BINARY_DIR}/libpng EXCLUDE_FROM_ALL)
   target_compile_options(png_static PRIVATE -w)
   target_include_directories(vo_png INTERFACE ${VO_LIBPNG_SOURCE_DIR} ${CMAKE_BINARY_DIR}/libpng)
-  target_link_libraries(vo_png INTERFACE png_static ${ZLIB_LIBRARY})
+  target_link_libraries(vo_png INTERFACE png_static ${vo_zlib})
 else()
   find_package(PNG REQUIRED)
   target_link_libraries(vo_png INTERFACE PNG::PNG)

@@ -1,5 +1,6 @@
 #include "VimbraOndelino.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -121,9 +122,13 @@ void VimbraOndelino::ProcessDoubleBlock(double** inputs, double** outputs, int n
   if (nFrames < 1) return;
   if (nFrames != mLastBlockSize) UpdateMeterCoefficients(nFrames);
 
-  // A failed allocation leaves the outputs untouched rather than writing
-  // through a missing buffer.
-  if (!mInterleaved.Reserve(2 * static_cast<size_t>(nFrames))) return;
+  // Without room to interleave the block there is nothing to play: silence,
+  // rather than whatever the output buffers held (with 32-bit hosts, the
+  // previous block).
+  if (!mInterleaved.Reserve(2 * static_cast<size_t>(nFrames))) {
+    for (int c = 0; c < 2; ++c) std::fill(outputs[c], outputs[c] + nFrames, 0.0);
+    return;
+  }
   double* frames = mInterleaved.Data();
   for (int i = 0; i < nFrames; ++i) {
     frames[2 * i] = inputs[0][i];

@@ -4,7 +4,8 @@
 #   tsan       Linux g++, ThreadSanitizer, the concurrency tests
 #   release    Linux g++ optimised: benchmarks (a short run) and the render tool
 #   windows    MinGW-w64 cross build, tests under Wine (with a virtual display)
-#   fuzz       clang libFuzzer targets, each run for a bounded time
+#   fuzz       clang libFuzzer targets (ASan + UBSan, libpng instrumented too),
+#              each run for a bounded time
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -50,10 +51,12 @@ echo "ran vst3_win_bench"
 wine_env_stop
 
 step "fuzzing (libFuzzer, bounded time)"
+# Every target runs from its committed seed corpus for 20 to 40 seconds, two
+# at a time: about two minutes.
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVO_FUZZ=ON >/dev/null
-ninja -C build/fuzz png_fuzz make_png_corpus state_fuzz font_fuzz
-ctest --test-dir build/fuzz -R fuzz --output-on-failure
+ninja -C build/fuzz png_fuzz make_png_corpus state_fuzz vst3_state_fuzz aax_chunk_fuzz aax_state_fuzz font_fuzz
+ctest --test-dir build/fuzz -L fuzz -j 2 --output-on-failure
 
 echo
 echo "all configurations built and tested"

@@ -6,8 +6,9 @@
 // queried on the first and extend it slot by slot.
 //
 // Slots whose role this plug-in does not use take one opaque argument that
-// the library passes on unchanged. Operations that answer yes or no return a
-// 32-bit word, non-zero for yes (this library's choice of the host's boolean).
+// the library passes on unchanged. Operations that answer yes or no return the
+// host compiler's one-byte boolean: only the low byte of the return register is
+// the answer (the host leaves the bits above it undefined), non-zero for yes.
 
 #include "AAX_Callbacks.h"
 #include "IACFUnknown.h"
@@ -112,7 +113,7 @@ protected:
 
 class AAX_IACFPropertyMap : public IACFUnknown {
 public:
-  virtual int32_t GetProperty(int32_t id, int64_t* value) = 0;      // slot 3: non-zero when held
+  virtual uint8_t GetProperty(int32_t id, int64_t* value) = 0;      // slot 3: non-zero when held
   virtual AAX_ResultCode AddProperty(int32_t id, int64_t value) = 0;  // slot 4
   virtual AAX_ResultCode RemoveProperty(int32_t id) = 0;            // slot 5
 
@@ -123,7 +124,7 @@ protected:
 class AAX_IACFPropertyMap_V2 : public AAX_IACFPropertyMap {
 public:
   virtual AAX_ResultCode V2Slot6(void* argument) = 0;  // slot 6
-  virtual int32_t V2Slot7(void* argument) = 0;         // slot 7: yes or no
+  virtual uint8_t V2Slot7(void* argument) = 0;         // slot 7: yes or no
 
 protected:
   ~AAX_IACFPropertyMap_V2() = default;
@@ -131,7 +132,7 @@ protected:
 
 class AAX_IACFPropertyMap_V3 : public AAX_IACFPropertyMap_V2 {
 public:
-  virtual int32_t GetPointerProperty(int32_t id, int64_t* value) = 0;      // slot 8: non-zero when held
+  virtual uint8_t GetPointerProperty(int32_t id, int64_t* value) = 0;      // slot 8: non-zero when held
   virtual AAX_ResultCode AddPointerProperty(int32_t id, int64_t value) = 0;  // slot 9
 
 protected:

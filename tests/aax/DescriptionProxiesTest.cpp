@@ -298,6 +298,27 @@ TEST_F(DescriptionPropertyMaps, WithoutTheThirdVersionPointersStayInTheProxy) {
   EXPECT_EQ(Find("map1").Interface("V2"), map->GetHostPropertyMap());
 }
 
+TEST_F(DescriptionPropertyMaps, AHostsYesOrNoIsItsLowByteOnly) {
+  std::unique_ptr<AAX_VPropertyMap> map = AAX_VPropertyMap::Create(Unknown());
+  // A host whose boolean is one byte leaves whatever it had above it.
+  int64_t answer = 0;
+  for (auto [slot, face] : {std::pair<int, const char*>{3, "V1"}, {7, "V2"}, {8, "V3"}})
+    Find("map1").SetBehaviour(slot, [&answer](Object&, const Call&) -> int64_t { return answer; }, face);
+  int64_t value = 0;
+  for (int64_t no : {int64_t{0x100}, int64_t{0x7FFFFF00}, int64_t{-256}}) {
+    answer = no;
+    EXPECT_FALSE(map->ReadPropertyValue(20, &value)) << no;
+    EXPECT_FALSE(map->ReadPointerValue(36, &value)) << no;
+    EXPECT_FALSE(map->CallV2Slot7(nullptr)) << no;
+  }
+  for (int64_t yes : {int64_t{1}, int64_t{0xABCDEF01}}) {
+    answer = yes;
+    EXPECT_TRUE(map->ReadPropertyValue(20, &value)) << yes;
+    EXPECT_TRUE(map->ReadPointerValue(36, &value)) << yes;
+    EXPECT_TRUE(map->CallV2Slot7(nullptr)) << yes;
+  }
+}
+
 TEST_F(DescriptionPropertyMaps, ADuplicateCopiesValuesAndPointersAndDropsRefusedStems) {
   description.Unknown().Withhold(ids::DescriptionHost());
   AAX_VComponentDescriptor component(Unknown());

@@ -1,16 +1,20 @@
 // The render call on the audio thread against the editor's parameter
-// changes and the host's state transfers on other threads: all meet at the
-// plug-in mutex (run under ThreadSanitizer). The instance is unbound, so no
-// host object (which is single-threaded) is reached.
+// changes, the host's state transfers and the host's binding on other
+// threads: all meet at the plug-in mutex (run under ThreadSanitizer). The
+// render calls reach no host object (the simulated host is single-threaded):
+// the instance is unbound, or its controller has no stems to tell.
 
 #include "AAX_HostChunk.h"
 #include "IPlugAAX.h"
 #include "VimbraOndelino.h"
+#include "WrapperTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cmath>
+#include <future>
 #include <cstring>
 #include <thread>
 #include <vector>
@@ -65,6 +69,69 @@ TEST(WrapperConcurrency, RenderingStateAndEditorChangesInterleaveSafely) {
   EXPECT_GT(transfers, 0);
   for (int i = 0; i < plug->NParams(); ++i) EXPECT_TRUE(std::isfinite(plug->GetParam(i)->Value()));
   EXPECT_EQ(0u, effect->Release());
+}
+
+// A render context of 256 frames for plug, without host buffers or nodes.
+struct BareContext {
+  explicit BareContext(AAX_CIPlugParameters& plug) {
+    plug.InitPrivateData(kAAX_PrivateDataField, &privateData, sizeof privateData);
+    record.blockLength = &frames;
+    record.privateData = &privateData;
+  }
+  void Render() {
+    AAX_RenderContext* one = &record;
+    ProcessRenderContexts(&one, &one + 1);
+  }
+  AAX_SIPlugPrivateData privateData = {nullptr};
+  int32_t frames = 256;
+  AAX_RenderContext record = {};
+};
+
+TEST(WrapperConcurrency, AHostWaitingOnItsAudioThreadWhileBindingDoesNotDeadlock) {
+  aaxtest::WrapperHost host;
+  aaxtest::Held<VimbraOndelino> plug(CreatePluginInstance());
+  BareContext context(*plug);
+  // The host asks its audio thread for a block while it answers the
+  // sample-rate question of the binding, and waits for it.
+  std::future<void> block;
+  bool blockRendered = false;
+  host.controller.SetBehaviour(4, [&](fakehost::Object&, const fakehost::Call& call) -> int64_t {
+    block = std::async(std::launch::async, [&] { context.Render(); });
+    blockRendered = block.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (auto* rate = static_cast<float*>(const_cast<void*>(call.args[0].pointer))) *rate = 48000.0f;
+    return 0;
+  }, "V1");
+  EXPECT_EQ(AAX_SUCCESS, plug->BindController(host.ControllerUnknown()));
+  ASSERT_TRUE(block.valid());
+  block.wait();
+  EXPECT_TRUE(blockRendered);
+  EXPECT_EQ(48000.0, plug->GetSampleRate());
+}
+
+TEST(WrapperConcurrency, BindingAndUnbindingBesideRenderingIsSafe) {
+  aaxtest::WrapperHost host;
+  host.controller.Withhold(fakehost::ids::ControllerV1());
+  aaxtest::Held<VimbraOndelino> plug(CreatePluginInstance());
+  BareContext context(*plug);
+  std::atomic<bool> done{false};
+  std::atomic<bool> binderRunning{false};
+  std::thread audio([&] {
+    while (!binderRunning) std::this_thread::yield();
+    for (int block = 0; block < 300; ++block) context.Render();
+    done = true;
+  });
+  binderRunning = true;
+  int bindings = 0;
+  while (!done) {
+    ASSERT_EQ(AAX_SUCCESS, plug->BindController(host.ControllerUnknown()));
+    ASSERT_NE(nullptr, plug->BypassParameter());
+    ASSERT_EQ(AAX_SUCCESS, plug->UnbindController());
+    host.Host().ClearTranscript();
+    ++bindings;
+  }
+  audio.join();
+  EXPECT_GT(bindings, 0);
+  EXPECT_EQ(nullptr, plug->BypassParameter());
 }
 
 }  // namespace

@@ -112,18 +112,32 @@ TEST_F(WrapperRender, BypassIsDelayedByTheLatency) {
   EXPECT_THAT(context.outputs[1], ElementsAre(0, 0, 0, 1, 2));
 }
 
-TEST_F(WrapperRender, WithoutBypassParameterTheBlockIsProcessed) {
-  // Before binding there is neither a bypass parameter nor stems.
+TEST_F(WrapperRender, UnboundTheBlockIsProcessedAndTheHostHearsSilence) {
+  // Before binding there is neither a bypass parameter nor stems; every
+  // channel configuration has at least one output, so that one is silenced.
   auto context = MakeContext(2, 64);
   context->Render();
   EXPECT_EQ(1, plug->record.blocks);
-  EXPECT_EQ(std::vector<float>(64, 9.0f), context->outputs[0]);
-  // Unbinding deletes a bypass that was on; the next block is not bypassed.
+  EXPECT_EQ(std::vector<float>(64, 0.0f), context->outputs[0]);
+  // Unbinding deletes a bypass that was on; the next block is not bypassed,
+  // and both of the outputs the binding's stem named are silent.
   Bind();
   ASSERT_EQ(AAX_SUCCESS, plug->ApplyParameterNormalized("", 1.0));
   ASSERT_EQ(AAX_SUCCESS, plug->UnbindController());
+  for (auto& channel : context->outputs) std::fill(channel.begin(), channel.end(), 9.0f);
   context->Render();
   EXPECT_EQ(2, plug->record.blocks);
+  EXPECT_EQ(std::vector<float>(64, 0.0f), context->outputs[0]);
+  EXPECT_EQ(std::vector<float>(64, 0.0f), context->outputs[1]);
+}
+
+TEST_F(WrapperRender, UnboundAMonoHostsOneOutputIsAllThatIsWritten) {
+  host.inputStem = host.outputStem = 0x00000001;
+  Bind();
+  ASSERT_EQ(AAX_SUCCESS, plug->UnbindController());
+  auto context = MakeContext(1, 32);  // one host pointer each, nothing beyond
+  context->Render();
+  EXPECT_EQ(std::vector<float>(32, 0.0f), context->outputs[0]);
 }
 
 TEST_F(WrapperRender, AControllerThatCannotNameItsStemsConnectsNothing) {

@@ -151,19 +151,37 @@ TEST_F(WrapperState, AShortChunkRestoresWhatItHoldsAndAsksTheHostForAll) {
   EXPECT_EQ(changes + 1, ChangeCount());
 }
 
-TEST_F(WrapperState, AChunkOfImpossibleSizeChangesNothing) {
+TEST_F(WrapperState, AChunkOfNegativeSizeChangesNothing) {
   const std::vector<double> before = Values();
   ChunkRecord negative(kUniqueId, kDefaults);
   negative.Get()->size = -8;
   EXPECT_EQ(AAX_ERROR_INCORRECT_CHUNK_SIZE, plug->LoadStateChunk(kUniqueId, negative.Get()));
-  ChunkRecord longer(kUniqueId, kDefaults, 8);  // 104 bytes
-  EXPECT_EQ(AAX_ERROR_INCORRECT_CHUNK_SIZE, plug->LoadStateChunk(kUniqueId, longer.Get()));
   EXPECT_EQ(before, Values());
   EXPECT_THAT(plug->record.changes, IsEmpty());
   EXPECT_THAT(host.Calls("automation"), IsEmpty());
   EXPECT_EQ(0, ChangeCount());
-  EXPECT_EQ(AAX_ERROR_INVALID_CHUNK_ID, plug->LoadStateChunk(0x656C636Bu, longer.Get()));
+  EXPECT_EQ(AAX_ERROR_INVALID_CHUNK_ID, plug->LoadStateChunk(0x656C636Bu, negative.Get()));
   EXPECT_EQ(AAX_ERROR_NULL_ARGUMENT, plug->LoadStateChunk(kUniqueId, nullptr));
+}
+
+TEST_F(WrapperState, ALongerChunkRestoresTheStateFromItsFirstBytes) {
+  std::vector<double> stored = kDefaults;
+  stored[3] = 70.0;
+  stored[9] = 20.0;
+  // Padded by a host to 97 bytes, or saved by a build with one more
+  // parameter (104 bytes): the first 96 are this plug-in's state.
+  for (size_t extra : {size_t{1}, size_t{8}}) {
+    plug->record.changes.clear();
+    ChunkRecord longer(kUniqueId, stored, extra);
+    std::memset(longer.Data() + 96, 0x7F, extra);
+    EXPECT_EQ(AAX_SUCCESS, plug->LoadStateChunk(kUniqueId, longer.Get())) << extra;
+    EXPECT_EQ(stored, Values()) << extra;
+    EXPECT_EQ(12u, plug->record.changes.size()) << extra;
+    bool matches = false;
+    EXPECT_EQ(AAX_SUCCESS, plug->CompareStateChunk(longer.Get(), &matches));
+    EXPECT_TRUE(matches) << extra;
+    ASSERT_EQ(AAX_SUCCESS, plug->LoadStateChunk(kUniqueId, ChunkRecord(kUniqueId, kDefaults).Get()));
+  }
 }
 
 TEST_F(WrapperState, ComparesWithinFloatPrecisionAndOnlyWithinTheChunk) {

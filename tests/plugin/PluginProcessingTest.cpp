@@ -2,6 +2,7 @@
 // real-time behaviour, driven through the framework's block entry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -122,6 +123,32 @@ TEST(PluginProcessing, NoAllocationAfterTheFirstBlockOfASize) {
     plug->ProcessHostBlock(ins, outs, 300);  // shorter blocks fit the buffers already there
     EXPECT_EQ(counter.Allocations(), 0) << "oversample " << oversample;
   }
+}
+
+TEST(PluginProcessing, ABlockThatCannotBeInterleavedIsSilentNotTheLastOneAgain) {
+  auto plug = MakePlugin();
+  Prepare(*plug);
+  plug->SetBlockFrames(1024);  // the host's buffers are ready for the longer block
+  Stereo in(1024, 0.25f), out(1024);
+  float* ins[2] = {in.l.data(), in.r.data()};
+  float* outs[2] = {out.l.data(), out.r.data()};
+  plug->ProcessHostBlock(ins, outs, 256);
+  ASSERT_NE(out.l[10], 0.0f);  // the dry half of the input at least
+
+  // The longer block needs a larger interleave buffer, which cannot be had.
+  std::fill(out.l.begin(), out.l.end(), 7.0f);
+  std::fill(out.r.begin(), out.r.end(), 7.0f);
+  {
+    AllocationFailure noMemory;
+    plug->ProcessHostBlock(ins, outs, 1024);
+  }
+  for (int i = 0; i < 1024; ++i) {
+    ASSERT_EQ(out.l[i], 0.0f) << i;
+    ASSERT_EQ(out.r[i], 0.0f) << i;
+  }
+  // With memory back, the same block is processed again.
+  plug->ProcessHostBlock(ins, outs, 1024);
+  EXPECT_NE(out.l[1000], 0.0f);
 }
 
 TEST(PluginProcessing, TestSignalInEachModeIsFiniteAudibleAndChanged) {

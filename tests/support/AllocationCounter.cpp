@@ -17,6 +17,7 @@ thread_local long long tAllocations = 0;
 thread_local long long tBytes = 0;
 thread_local long long tDeallocations = 0;
 std::atomic<long long> gTotalAllocations{0};
+thread_local bool tFailing = false;
 
 void Count(std::size_t size)
 {
@@ -33,12 +34,16 @@ void CountFree(void* p)
 
 void* Allocate(std::size_t size) noexcept
 {
+  if (tFailing)
+    return nullptr;
   Count(size);
   return std::malloc(size ? size : 1);
 }
 
 void* AllocateAligned(std::size_t size, std::align_val_t alignment) noexcept
 {
+  if (tFailing)
+    return nullptr;
   Count(size);
   return VoAlignedAlloc(size, static_cast<std::size_t>(alignment));
 }
@@ -50,7 +55,7 @@ void* AllocateOrThrow(std::size_t size)
     if (void* p = Allocate(size))
       return p;
     std::new_handler handler = std::get_new_handler();
-    if (!handler)
+    if (!handler || tFailing)
       throw std::bad_alloc();
     handler();
   }
@@ -63,7 +68,7 @@ void* AllocateAlignedOrThrow(std::size_t size, std::align_val_t alignment)
     if (void* p = AllocateAligned(size, alignment))
       return p;
     std::new_handler handler = std::get_new_handler();
-    if (!handler)
+    if (!handler || tFailing)
       throw std::bad_alloc();
     handler();
   }
@@ -96,6 +101,9 @@ long long AllocationCounter::Deallocations() const { return tDeallocations - mSt
 long long AllocationCounter::ThreadAllocations() { return tAllocations; }
 long long AllocationCounter::ThreadBytes() { return tBytes; }
 long long AllocationCounter::ThreadDeallocations() { return tDeallocations; }
+AllocationFailure::AllocationFailure() : mWasFailing(tFailing) { tFailing = true; }
+AllocationFailure::~AllocationFailure() { tFailing = mWasFailing; }
+
 long long AllocationCounter::TotalAllocations() { return gTotalAllocations.load(std::memory_order_relaxed); }
 
 // ------------------------------------------------------- the replacements --

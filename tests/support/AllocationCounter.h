@@ -40,3 +40,18 @@ private:
   long long mStartBytes = 0;
   long long mStartDeallocations = 0;
 };
+
+// While one lives, every allocation through operator new on the constructing
+// thread fails: the non-throwing forms answer null, the others throw
+// std::bad_alloc. Lets a test show what code does when memory runs out.
+class AllocationFailure
+{
+public:
+  AllocationFailure();
+  ~AllocationFailure();
+  AllocationFailure(const AllocationFailure&) = delete;
+  AllocationFailure& operator=(const AllocationFailure&) = delete;
+
+private:
+  bool mWasFailing;
+};

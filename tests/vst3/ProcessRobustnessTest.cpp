@@ -1,5 +1,6 @@
 // Process calls a careful wrapper must survive: parameter flushes without
-// audio, missing or null buffers, blocks longer than announced.
+// audio, missing or null buffers, blocks longer than announced, buffers of
+// another sample size than the set-up's.
 
 #include <gtest/gtest.h>
 
@@ -169,4 +170,26 @@ TEST(Vst3ProcessRobustness, HostValuesOutsideTheRangeAreClampedAndNotANumberIgno
   plug->process(block.data);
   EXPECT_DOUBLE_EQ(plug->GetParam(3)->Value(), 100.0);
   EXPECT_FALSE(plug->IsBypassed());
+}
+
+TEST(Vst3ProcessRobustness, BuffersOfAnotherSampleSizeThanTheSetUpGetNoAudio) {
+  PlugRef<VimbraOndelino> plug(new VimbraOndelino);
+  InitializeWithBuses(plug.get());
+  // Set up for doubles, handed floats: half the bytes the doubles would need.
+  SetUpProcessing(plug, kSample64, 64);
+  StereoBlock<float> floats(64);
+  floats.Fill();
+  EXPECT_EQ(plug->process(floats.data), kResultFalse);
+  EXPECT_EQ(floats.out[0], kUntouched);
+  EXPECT_EQ(floats.out[1], kUntouched);
+
+  SetUpProcessing(plug, kSample32, 64);
+  StereoBlock<double> doubles(64);
+  doubles.Fill();
+  EXPECT_EQ(plug->process(doubles.data), kResultFalse);
+  EXPECT_EQ(doubles.out[0], std::vector<double>(64, -7.0));
+  // The block of the set-up's size is processed as before.
+  floats.Fill();
+  EXPECT_EQ(plug->process(floats.data), kResultOk);
+  EXPECT_NE(floats.out[0], kUntouched);
 }

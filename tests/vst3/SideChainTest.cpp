@@ -32,6 +32,7 @@ struct SideChainBlock {
     buses[1].numChannels = sideChainChannels;
     outBus.numChannels = 2;
     Wire();
+    data.symbolicSampleSize = sizeof(Sample) == 8 ? kSample64 : kSample32;
     data.numSamples = frames;
     data.numInputs = 2;
     data.numOutputs = 1;

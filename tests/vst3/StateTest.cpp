@@ -224,3 +224,36 @@ TEST(Vst3State, AReadErrorEndsTheStateExceptForWaveLab) {
   EXPECT_DOUBLE_EQ(forWaveLab->GetParam(3)->Value(), 40.0);
   forWaveLab->terminate();
 }
+
+TEST(Vst3State, AStateAtAnOffsetOfTheStreamLoadsAsAtItsStart) {
+  PlugRef<VimbraOndelino> source(new VimbraOndelino);
+  source->initialize(nullptr);
+  source->setParamNormalized(3, 0.3);
+  source->setParamNormalized(6, 0.37);  // bytes 48-55: no zero word among them
+  source->setParamNormalized(9, 0.6);
+  const std::vector<uint8_t> state = StateOf(source.get());  // bypass word 0
+
+  // What a preset container or a project file holds before the state: bytes
+  // whose fourth word would read as "bypassed".
+  for (int offset : {0, 48}) {
+    std::vector<uint8_t> bytes(static_cast<size_t>(offset), 0x01);
+    bytes.insert(bytes.end(), state.begin(), state.end());
+    bytes.insert(bytes.end(), 8, 0x01);  // and something after it
+    HostStream stream(bytes);
+    ASSERT_EQ(stream.seek(offset, IBStream::kIBSeekSet, nullptr), kResultOk);
+
+    PlugRef<VimbraOndelino> plug(new VimbraOndelino);
+    plug->initialize(nullptr);
+    ASSERT_EQ(plug->setState(&stream), kResultOk) << offset;
+    EXPECT_FALSE(plug->IsBypassed()) << offset;
+    EXPECT_EQ(StateOf(plug.get()), state) << offset;
+    EXPECT_EQ(stream.mBadCalls, 0) << offset;
+
+    // A bypassed state at the same offset loads as bypassed.
+    bytes[static_cast<size_t>(offset) + 96] = 1;
+    HostStream bypassed(bytes);
+    bypassed.seek(offset, IBStream::kIBSeekSet, nullptr);
+    ASSERT_EQ(plug->setComponentState(&bypassed), kResultOk) << offset;
+    EXPECT_TRUE(plug->IsBypassed()) << offset;
+  }
+}

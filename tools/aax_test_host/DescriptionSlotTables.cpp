@@ -76,10 +76,11 @@ SlotTable ComponentDescriptorTable() {
 SlotTable PropertyMapTable() {
   static std::vector<const void*> table = [] {
     std::vector<const void*> t = Opaque();
-    t[3] = Slot(&Thunk<3, int32_t, int32_t, int64_t*>);
+    t[3] = Slot(&Thunk<3, int64_t, int32_t, int64_t*>);
     t[4] = Slot(&Thunk<4, int32_t, int32_t, int64_t>);
     t[5] = Slot(&Thunk<5, int32_t, int32_t>);
-    t[8] = Slot(&Thunk<8, int32_t, int32_t, int64_t*>);
+    t[7] = Slot(&Thunk<7, int64_t, void*>);
+    t[8] = Slot(&Thunk<8, int64_t, int32_t, int64_t*>);
     t[9] = Slot(&Thunk<9, int32_t, int32_t, int64_t>);
     return t;
   }();

@@ -22,7 +22,9 @@ SlotTable EffectDescriptorTable();
 SlotTable ComponentDescriptorTable();
 // 3 GetProperty(int32, out int64) -> yes/no, 4 AddProperty(int32, int64),
 // 5 RemoveProperty(int32), 7 -> yes/no, 8 GetPointerProperty(int32, out),
-// 9 AddPointerProperty(int32, int64)
+// 9 AddPointerProperty(int32, int64). The yes/no slots put the whole 64-bit
+// answer into the return register, as a host whose boolean is one byte may
+// leave bits above its low byte set.
 SlotTable PropertyMapTable();
 // 3 AcquireFeatureProperties(identifier, out object)
 SlotTable DescriptionHostTable();

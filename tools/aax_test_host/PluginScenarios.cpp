@@ -310,7 +310,7 @@ TEST_F(PluginHost, AChunkShorterThanTheStateDiffers) {
   EXPECT_FALSE(matches);
 }
 
-TEST_F(PluginHost, AChunkOfImpossibleSizeChangesNothing) {
+TEST_F(PluginHost, AChunkOfNegativeSizeChangesNothing) {
   HostedEffect& effect = NewEffect();
   ASSERT_EQ(0, effect.Apply("4", 0.7));
   const std::vector<double> before = Values(effect);
@@ -320,14 +320,21 @@ TEST_F(PluginHost, AChunkOfImpossibleSizeChangesNothing) {
   HostChunk negative(kStateChunkId, Bytes(kDefaults));
   negative.SetSize(-1);
   EXPECT_EQ(kIncorrectChunkSize, effect.Invoke(effect_slot::kLoad, kStateChunkId, negative.Record()));
-  std::vector<uint8_t> longer = Bytes(kDefaults);
-  longer.push_back(0);
-  HostChunk tooLong(kStateChunkId, longer);  // 97 bytes
-  EXPECT_EQ(kIncorrectChunkSize, effect.Invoke(effect_slot::kLoad, kStateChunkId, tooLong.Record()));
 
   EXPECT_EQ(before, Values(effect));
   EXPECT_EQ(changes, effect.ChangeCount());
   EXPECT_EQ(requests, Requests("controllerA").size());
+}
+
+TEST_F(PluginHost, ALongerChunkRestoresItsFirst96Bytes) {
+  HostedEffect& effect = NewEffect();
+  std::vector<double> stored = kDefaults;
+  stored[3] = 70.0;
+  std::vector<uint8_t> longer = Bytes(stored);
+  longer.push_back(0x7F);
+  HostChunk padded(kStateChunkId, longer);  // 97 bytes
+  EXPECT_EQ(0, effect.Invoke(effect_slot::kLoad, kStateChunkId, padded.Record()));
+  EXPECT_EQ(stored, Values(effect));
 }
 
 TEST_F(PluginHost, PrivateDataTakesTheInstanceOnlyWhereItFits) {
@@ -442,16 +449,19 @@ TEST_F(PluginHost, ContextsWithoutAnInstanceAreSkipped) {
   EXPECT_NE(9.0f, output.samples[0][10]);
 }
 
-TEST_F(PluginHost, RenderingBeforeBindingAndAfterUnbindingIsHarmless) {
+TEST_F(PluginHost, RenderingBeforeBindingAndAfterUnbindingGivesSilence) {
   HostedEffect& effect = NewEffect("A", false);
   Buffers input(2, 64, 0.25f), output(2, 64, 9.0f);
   effect.Render(input.Pointers(), output.Pointers(), 64);
+  // Before any binding only the output every configuration has is known.
+  EXPECT_EQ(Buffers(1, 64, 0.0f).samples[0], output.samples[0]);
   ASSERT_EQ(0, effect.Bind());
   ASSERT_EQ(0, effect.Apply("", 1.0));
   ASSERT_EQ(0, effect.Unbind());
+  for (auto& channel : output.samples) std::fill(channel.begin(), channel.end(), 9.0f);
   effect.Render(input.Pointers(), output.Pointers(), 64);
-  // Without a controller there are no stems: nothing is written.
-  EXPECT_EQ(Buffers(2, 64, 9.0f).samples, output.samples);
+  // The binding named the stereo stem: both outputs are silent.
+  EXPECT_EQ(Buffers(2, 64, 0.0f).samples, output.samples);
 }
 
 TEST_F(PluginHost, BlocksOfImpossibleLengthAreNotProcessed) {

@@ -66,13 +66,17 @@ public:
 
   // ---- The host's effect-parameters interface ----------------------------
 
-  // Host's parameter thread; allocates. Takes the plug-in mutex, so that no
-  // render call sees the bypass parameter while it is made or deleted.
+  // Host's parameter thread; allocates. The render call stops using the host
+  // side (controller, bypass parameter) under the plug-in mutex before the
+  // binding changes, and a new binding is handed to it under the mutex once
+  // complete; the host itself is never called with the mutex held, so a host
+  // that waits on its audio thread while it is called cannot deadlock.
   AAX_ResultCode BindController(IACFUnknown* controllerUnknown) override;
   AAX_ResultCode UnbindController() override;
-  // Host's parameter thread, inside binding (plug-in mutex held); allocates.
-  // The master bypass and one host parameter per plug-in parameter, then the
-  // host's sample rate (when it states a usable one) and a reset. 0.
+  // Host's parameter thread, inside binding; allocates. The master bypass and
+  // one host parameter per plug-in parameter, then the host's sample rate
+  // (when it states a usable one) and a reset. Takes the plug-in mutex only
+  // around the plug-in's own fields. 0.
   AAX_ResultCode SetUpParameters() override;
   // Host's parameter thread; no allocation. The host's confirmed value,
   // clamped into [0, 1] (NaN: ignored, 0); sets the plug-in parameter, its
@@ -91,15 +95,15 @@ public:
   // GetStateChunkSize reported.
   AAX_ResultCode SaveStateChunk(uint32_t chunkId, AAX_HostChunk* chunk) override;
   // Host's state thread; allocates; takes the plug-in mutex. Restores the
-  // state, asks the host to follow every value and updates the editor. A
-  // size below 0 or above the state's size changes nothing (-20008).
+  // state from the chunk's first bytes, asks the host to follow every value
+  // and updates the editor. A size below 0 changes nothing (-20008).
   AAX_ResultCode LoadStateChunk(uint32_t chunkId, const AAX_HostChunk* chunk) override;
   // Host's state thread; allocates; takes the plug-in mutex. Whether the
   // chunk holds the current values; a chunk of another plug-in matches, a short one does not.
   AAX_ResultCode CompareStateChunk(const AAX_HostChunk* chunk, bool* matches) override;
 
   // Host's audio thread: one block, under the plug-in mutex. Allocates only
-  // when the block length changes.
+  // when the block length changes. Unbound, the host's outputs get silence.
   void ProcessAudioContext(AAX_RenderContext* context) override;
 
   // ---- For the editor object and tests ------------------------------------
@@ -107,8 +111,8 @@ public:
   // The host identifier of plug-in parameter index ("1" for 0), or null
   // outside the parameters. Any thread; no lock.
   const char* ParamHostId(int paramIndex) const;
-  // Any thread; no lock. The master bypass host parameter; null while
-  // unbound.
+  // Any thread; no lock. The master bypass host parameter as the render call
+  // reads it; null while unbound.
   const AAX_CParameter<bool>* BypassParameter() const { return mBypass; }
 
   // Longest block the render call processes; longer ones come out silent.
@@ -127,10 +131,25 @@ private:
   bool ScratchHolds(int frames) const;
   // Writes frames zeros into the outputs the host stem covers.
   void SilenceOutputs(float* const* outputs, int stemChannels, int frames);
+  // Host's parameter thread: under the plug-in mutex, the render call lets go
+  // of the host side (bound flag, bypass parameter).
+  void ReleaseHostSideForRender();
+  // The fewest output channels of any channel configuration: as many output
+  // buffers as a host of this plug-in always hands over.
+  int FewestConfiguredOutputs() const;
   // Hands every packet of the local MIDI node to HandleMidiMessage.
   void ReadMidi(AAX_RenderContext* context);
 
-  AAX_CParameter<bool>* mBypass = nullptr;     // owned by the parameter table
+  // Read by the render call under the plug-in mutex: whether the controller
+  // may be asked, and the bypass parameter (owned by the parameter table).
+  bool mBound = false;
+  AAX_CParameter<bool>* mBypass = nullptr;
+  // The bypass parameter of a binding in progress, handed over at its end.
+  AAX_CParameter<bool>* mNewBypass = nullptr;
+  // Output buffers the host is known to hand over: the last bound output
+  // stem's channels, else the fewest of any channel configuration. Render
+  // call, under the plug-in mutex.
+  int mKnownHostOutputs = 0;
   AAX_IACFTransport* mTransport = nullptr;     // the host's, valid during a render call
   PointerList<StringBuffer> mParamIds;         // host identifier of each parameter
   std::vector<char> mGestureOpen;              // per parameter; editor thread only

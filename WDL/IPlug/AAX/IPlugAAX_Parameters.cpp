@@ -19,6 +19,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -42,26 +44,63 @@ bool AddOrDelete(AAX_CParameterTable& table, AAX_IParameter* parameter) {
 
 }  // namespace
 
-AAX_ResultCode IPlugAAX::BindController(IACFUnknown* controllerUnknown) {
+void IPlugAAX::ReleaseHostSideForRender() {
   MutexLock lock(GetMutex());
+  mBound = false;
+  mBypass = nullptr;
+}
+
+AAX_ResultCode IPlugAAX::BindController(IACFUnknown* controllerUnknown) {
   // Binding again deletes the parameters of the first binding, the bypass
   // among them; a failed binding leaves none.
-  mBypass = nullptr;
+  ReleaseHostSideForRender();
+  mNewBypass = nullptr;
   const AAX_ResultCode result = AAX_CIPlugParameters::BindController(controllerUnknown);
-  if (result != AAX_SUCCESS) mBypass = nullptr;
+  // The output buffers this host hands over, for silence while unbound.
+  uint32_t outStem = 0;
+  if (result == AAX_SUCCESS && Controller()) Controller()->QueryOutputStem(&outStem);
+  if (result == AAX_SUCCESS) {
+    MutexLock lock(GetMutex());
+    mBypass = mNewBypass;
+    mBound = true;
+    if ((outStem & 0xFFFFu) > 0) mKnownHostOutputs = static_cast<int>(outStem & 0xFFFFu);
+  }
+  mNewBypass = nullptr;
   return result;
 }
 
 AAX_ResultCode IPlugAAX::UnbindController() {
-  MutexLock lock(GetMutex());
-  mBypass = nullptr;
+  ReleaseHostSideForRender();
   return AAX_CIPlugParameters::UnbindController();
 }
 
 AAX_ResultCode IPlugAAX::SetUpParameters() {
-  // A new binding sets every parameter up again; the host parameters copy
-  // their identifiers, so the previous binding's list can go.
-  mParamIds.DeleteAll(true);
+  using HostParameter = std::unique_ptr<AAX_IParameter, AAX_ParameterDeleter>;
+  std::vector<HostParameter> parameters;
+  {
+    // The plug-in's side: identifiers and the host parameters made from the
+    // plug-in parameters (a new binding sets every one up again; the host
+    // parameters copy their identifiers, so the previous list can go).
+    MutexLock lock(GetMutex());
+    mParamIds.DeleteAll(true);
+    for (int i = 0; i < NParams(); ++i) {
+      char number[kMaxIdLength + 1];
+      std::snprintf(number, sizeof number, "%i", i + 1);
+      auto* id = new StringBuffer();
+      id->Set("_");
+      id->Set(number, kMaxIdLength);
+      mParamIds.Insert(id);
+      if (mParamIds.Get(mParamIds.GetSize() - 1) != id) {  // the list could not grow
+        delete id;
+        continue;
+      }
+      if (!id->Get()) continue;
+      parameters.emplace_back(MakeHostParameter(i, id->Get()));
+    }
+  }
+
+  // The host's side, without the mutex: the table registers each parameter
+  // with the host's automation delegate.
   AAX_CString bypassId;
   GetBypassParameterId(&bypassId);
   auto* bypass = new AAX_CParameter<bool>(
@@ -69,28 +108,17 @@ AAX_ResultCode IPlugAAX::SetUpParameters() {
       AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
   bypass->DefineStepCount(2);
   bypass->DefineKind(AAX_CParameter<bool>::kKindDiscrete);
-  mBypass = AddOrDelete(ParameterTable(), bypass) ? bypass : nullptr;
-
-  for (int i = 0; i < NParams(); ++i) {
-    char number[kMaxIdLength + 1];
-    std::snprintf(number, sizeof number, "%i", i + 1);
-    auto* id = new StringBuffer();
-    id->Set("_");
-    id->Set(number, kMaxIdLength);
-    mParamIds.Insert(id);
-    if (mParamIds.Get(mParamIds.GetSize() - 1) != id) {  // the list could not grow
-      delete id;
-      continue;
-    }
-    if (!id->Get()) continue;
-    if (AAX_IParameter* parameter = MakeHostParameter(i, id->Get()))
-      AddOrDelete(ParameterTable(), parameter);
-  }
+  mNewBypass = AddOrDelete(ParameterTable(), bypass) ? bypass : nullptr;
+  for (HostParameter& parameter : parameters)
+    if (parameter) AddOrDelete(ParameterTable(), parameter.release());
 
   // Only a rate the host states plainly replaces the one the plug-in has.
   float rate = 0.0f;
   if (AAX_IController* controller = Controller()) controller->QuerySampleRate(&rate);
-  if (std::isfinite(rate) && rate > 0.0f) StoreSampleRate(static_cast<double>(rate));
+  if (std::isfinite(rate) && rate > 0.0f) {
+    MutexLock lock(GetMutex());
+    StoreSampleRate(static_cast<double>(rate));
+  }
   ResetProcessing();
   return AAX_SUCCESS;
 }

@@ -20,18 +20,23 @@ void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
   if (!context) return;
   MutexLock lock(GetMutex());
 
-  // Before binding, and after unbinding, there is no bypass parameter.
+  // Before binding, and after unbinding, there is neither a bypass
+  // parameter nor a controller to ask.
   bool bypass = false;
-  if (mBypass) mBypass->ReadBool(&bypass);
+  if (mBound && mBypass) mBypass->ReadBool(&bypass);
 
   // A host that cannot answer leaves no channel connected.
   uint32_t inStem = 0, outStem = 0;
-  if (AAX_IController* controller = Controller()) {
+  AAX_IController* controller = mBound ? Controller() : nullptr;
+  if (controller) {
     controller->QueryInputStem(&inStem);
     controller->QueryOutputStem(&outStem);
   }
   const int nInStem = StemChannels(inStem);
   const int nOutStem = StemChannels(outStem);
+  if (nOutStem > 0) mKnownHostOutputs = nOutStem;
+  // Unbound, nothing is connected: the host's known outputs get silence.
+  const int silencedOutputs = mBound ? nOutStem : mKnownHostOutputs;
 
   if (DoesMidi()) ReadMidi(context);
   mTransport = context->transportNode ? context->transportNode->GetTransport() : nullptr;
@@ -39,7 +44,7 @@ void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
   const int frames = context->blockLength ? *context->blockLength : 0;
   if (frames <= 0) return;  // nothing to render
   if (frames > kMaxBlockFrames) {
-    SilenceOutputs(context->outputs, nOutStem, frames);
+    SilenceOutputs(context->outputs, silencedOutputs, frames);
     return;
   }
   if (frames != GetBlockFrames()) {
@@ -49,7 +54,7 @@ void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
   // Scratch buffers that could not grow to the block would be read and
   // written past their end.
   if (!ScratchHolds(frames)) {
-    SilenceOutputs(context->outputs, nOutStem, frames);
+    SilenceOutputs(context->outputs, silencedOutputs, frames);
     return;
   }
   ClearScratchBuffers();
@@ -68,6 +73,16 @@ void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
   } else {
     RunBlock(frames);
   }
+  if (!mBound) SilenceOutputs(context->outputs, silencedOutputs, frames);
+}
+
+int IPlugAAX::FewestConfiguredOutputs() const {
+  int fewest = -1;
+  for (int i = 0; i < NChannelIO(); ++i) {
+    const int outputs = GetChannelIO(i)->mOutputs;
+    if (fewest < 0 || outputs < fewest) fewest = outputs;
+  }
+  return fewest > 0 ? fewest : 0;
 }
 
 void IPlugAAX::ReadMidi(AAX_RenderContext* context) {

@@ -6,6 +6,7 @@
 #include "AAX_HostChunk.h"
 #include "IGraphics.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -51,13 +52,14 @@ AAX_ResultCode IPlugAAX::SaveStateChunk(uint32_t chunkId, AAX_HostChunk* chunk) 
 AAX_ResultCode IPlugAAX::LoadStateChunk(uint32_t chunkId, const AAX_HostChunk* chunk) {
   if (!chunk) return AAX_ERROR_NULL_ARGUMENT;
   if (chunkId != StateChunkId()) return AAX_ERROR_INVALID_CHUNK_ID;
-  // The size comes from the host's record: a negative one, or one beyond
-  // what a state of this plug-in holds, is not this plug-in's state, and
-  // copying it would read past the host's data.
+  // The size comes from the host's record: a negative one names no data.
+  // A longer chunk (padded by the host, or saved by a build with more
+  // parameters) holds the state in its first bytes; only those are read.
   const int size = chunk->size;
-  if (size < 0 || size > StateBytes(NParams())) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+  if (size < 0) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+  const int used = std::min(size, StateBytes(NParams()));
   StateChunk state;
-  if (size > 0 && !state.PutBytes(AAX_HostChunkData(chunk), size)) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+  if (used > 0 && !state.PutBytes(AAX_HostChunkData(chunk), used)) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
 
   // The values the host is asked to follow are taken under the mutex (the
   // editor may be changing them); the host is asked without holding it, and

@@ -117,6 +117,9 @@ tresult PLUGIN_API IPlugVST3::process(ProcessData& data) {
   const int32 sampleSize = processSetup.symbolicSampleSize;
   // A parameter flush carries no samples: nothing to attach or run.
   if (frames <= 0 || (sampleSize != kSample32 && sampleSize != kSample64)) return kResultOk;
+  // Buffers of another sample size than the set-up's would be read and
+  // written as the wrong type, past their end: no audio for such a block.
+  if (data.symbolicSampleSize != sampleSize) return kResultFalse;
 
   // A block longer than the host announced (or any block before set-up)
   // gets the scratch buffers grown first; if they cannot grow, the block

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "IPlugVST3.h"
 #include "pluginterfaces/base/ibstream.h"
@@ -55,6 +56,12 @@ bool IPlugVST3::ReadStateFromStream(IBStream* stream) {
   const long long limit =
       static_cast<long long>(NParams()) * kBytesPerParameter + kBypassWordBytes;
   const bool keepBytesOfFailedReads = GetHostId() == kHostWaveLab;
+  // The state need not begin at the stream's start (a preset container or a
+  // project file may hold it at an offset): the bypass word is found relative
+  // to where the state began.
+  int64 start = 0;
+  const bool startKnown = stream->tell(&start) == kResultOk && start >= 0 &&
+                          start <= std::numeric_limits<int64>::max() - limit;
 
   StateChunk chunk;
   unsigned char piece[kReadPieceBytes];
@@ -70,13 +77,18 @@ bool IPlugVST3::ReadStateFromStream(IBStream* stream) {
     if (!chunk.PutBytes(piece, count)) break;
     total += count;
   }
+  const long long delivered = chunk.Size();
 
   const int pos = ReadState(&chunk, 0);
   // The parameters ran short: there is no bypass word to look for, and a
   // seek to the negative position would read from before the stream.
   if (pos < 0) return false;
 
-  if (stream->seek(pos, IBStream::kIBSeekSet, nullptr) != kResultOk) return false;
+  // Without a known start, step back from where the reading stopped.
+  const tresult sought = startKnown
+                             ? stream->seek(start + pos, IBStream::kIBSeekSet, nullptr)
+                             : stream->seek(pos - delivered, IBStream::kIBSeekCur, nullptr);
+  if (sought != kResultOk) return false;
   unsigned char word[kBypassWordBytes] = {};
   int32 count = 0;
   if (stream->read(word, kBypassWordBytes, &count) != kResultOk || count != kBypassWordBytes) {

@@ -6,7 +6,7 @@
 //
 //   vst3_win_bench [--module path/to/VimbraOndelino.vst3] [benchmark options]
 //
-// Without --module it loads the module this build made. The plug-in reports
+// Without --module it loads the bundle this build made. The plug-in reports
 // each attached input channel on standard output; redirect it.
 //
 // Counters:

@@ -1,6 +1,8 @@
 // The render call on the audio thread against the editor's parameter
-// changes, the host's state transfers and the host's binding on other
-// threads: all meet at the plug-in mutex (run under ThreadSanitizer). The
+// changes, the host's state transfers, the host's binding and its switching
+// of the master bypass on other threads: all meet at the plug-in mutex, but
+// for the host parameter values, which are atomic (run under
+// ThreadSanitizer). The
 // render calls reach no host object (the simulated host is single-threaded):
 // the instance is unbound, or its controller has no stems to tell.
 
@@ -14,8 +16,9 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <future>
 #include <cstring>
+#include <future>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -132,6 +135,36 @@ TEST(WrapperConcurrency, BindingAndUnbindingBesideRenderingIsSafe) {
   audio.join();
   EXPECT_GT(bindings, 0);
   EXPECT_EQ(nullptr, plug->BypassParameter());
+}
+
+TEST(WrapperConcurrency, SwitchingTheMasterBypassBesideRenderingIsSafe) {
+  // The host switches the bypass on its parameter thread, without the
+  // plug-in mutex, while its audio thread renders and reads the bypass.
+  aaxtest::WrapperHost host;
+  host.controller.Withhold(fakehost::ids::ControllerV1());
+  aaxtest::Held<VimbraOndelino> plug(CreatePluginInstance());
+  ASSERT_EQ(AAX_SUCCESS, plug->BindController(host.ControllerUnknown()));
+  const AAX_CParameter<bool>* bypass = plug->BypassParameter();
+  ASSERT_NE(nullptr, bypass);
+  const std::string bypassId = bypass->IdString();
+  BareContext context(*plug);
+  std::atomic<bool> done{false};
+  std::atomic<bool> switcherRunning{false};
+  std::thread audio([&] {
+    while (!switcherRunning) std::this_thread::yield();
+    for (int block = 0; block < 300; ++block) context.Render();
+    done = true;
+  });
+  switcherRunning = true;
+  int switches = 0;
+  while (!done) {
+    const double on = (switches % 2) ? 1.0 : 0.0;
+    ASSERT_EQ(AAX_SUCCESS, plug->ApplyParameterNormalized(bypassId.c_str(), on));
+    ASSERT_EQ(on != 0.0, bypass->Value());
+    if (++switches % 64 == 0) host.Host().ClearTranscript();
+  }
+  audio.join();
+  EXPECT_GT(switches, 1);
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
   MutexLock lock(GetMutex());
 
   // Before binding, and after unbinding, there is neither a bypass
-  // parameter nor a controller to ask.
+  // parameter nor a controller to ask. The pointer is guarded by the mutex;
+  // the value the host switches without it is atomic.
   bool bypass = false;
   if (mBound && mBypass) mBypass->ReadBool(&bypass);
 

@@ -9,7 +9,9 @@
 // applies it (ApplyHostNormalized).
 //
 // Threads and allocation as in AAX_IParameter.h. Construction and the
-// delegate attachments allocate.
+// delegate attachments allocate. The current value is the one member the
+// host writes while the render call may read it: it is a relaxed atomic
+// (AAX_CParameterValue.h).
 
 #include "AAX_CParameterValue.h"
 #include "AAX_CString.h"
@@ -95,8 +97,9 @@ public:
   // non-finite value behind).
   void ApplyHostNormalized(double normalized) override;
 
-  // The current plain value; the render call reads the bypass through it.
-  const T& Value() const { return mValue.Get(); }
+  // The current plain value, a copy of the atomic one; the render call reads
+  // the bypass through ReadBool. Any thread; no lock.
+  T Value() const { return mValue.Get(); }
   const T& DefaultValue() const { return mDefault; }
 
 private:

@@ -1,9 +1,10 @@
 #pragma once
 // A bitmap whose pixels belong to the platform, so that the platform's own
 // drawing (text, window painting) reaches them: on Windows a top-down DIB
-// section selected into a memory device context; in the native Linux build a
-// heap-backed stand-in with the same geometry and resize answers and no
-// drawing context. The row span is the width rounded up to a multiple of 4,
+// section selected into a memory device context; in the macOS form the store
+// of a memory context of the drawing emulation (WDL/IPlug/mac); in the native
+// Linux build a heap-backed stand-in with the same geometry and resize
+// answers and no drawing context. The row span is the width rounded up to a multiple of 4,
 // and the pixels stay where they are while a new size fits the allocation.
 // Used on the editor's thread.
 
@@ -11,6 +12,8 @@
 
 #ifdef _WIN32
 struct HBITMAP__;
+#elif defined(LICE_MACOS_FORM)
+struct GDIEmu_DC;
 #endif
 
 class LICE_SysBitmap : public LICE_IBitmap
@@ -30,7 +33,7 @@ public:
   // width or height leaves nothing to allocate; a failed allocation leaves a
   // 0 x 0 bitmap and answers true.
   bool Resize(int width, int height) override;
-#ifdef _WIN32
+#if defined(_WIN32) || defined(LICE_MACOS_FORM)
   LICE_DeviceContext DeviceContext() override { return m_dc; }
 #endif
 
@@ -47,6 +50,8 @@ private:
   int m_height = 0;
 #ifdef _WIN32
   HDC__* m_dc = nullptr;
+#elif defined(LICE_MACOS_FORM)
+  GDIEmu_DC* m_dc = nullptr;  // the memory context over the store, or null
 #endif
   LICE_Pixel* m_pixels = nullptr;
   int m_allocWidth = 0;  // multiple of 4; also the row span

@@ -80,7 +80,7 @@ void SetTextColor(GDIEmu_DC* context, int color);
 void SetBkColor(GDIEmu_DC* context, int color);
 void SetBkMode(GDIEmu_DC* context, int mode);
 
-// A new font (never null). Uses height (or, when 0, width) as the size in
+// A new font (null only when memory runs out). Uses height (or, when 0, width) as the size in
 // points (magnitudes below 2 or above 8192 give 10), orientation in tenths of
 // a degree (kept, not drawn), weight (700 and above bold), italic and
 // quality (low bytes; quality 3 draws without anti-aliasing, 4 with, any

@@ -1,10 +1,11 @@
 #pragma once
 // A bitmap whose pixels belong to the platform, so that the platform's own
 // drawing (text, window painting) reaches them: on Windows a top-down DIB
-// section selected into a memory device context; in the macOS form the store
-// of a memory context of the drawing emulation (WDL/IPlug/mac); in the native
-// Linux build a heap-backed stand-in with the same geometry and resize
-// answers and no drawing context. The row span is the width rounded up to a multiple of 4,
+// section selected into a memory device context; elsewhere the store of a
+// memory context of the drawing layer (in the macOS form the drawing emulation
+// of WDL/IPlug/mac, in the native Linux build the glyph source stand-in), with
+// the same geometry and resize answers. There the context is made anew with
+// each new store. The row span is the width rounded up to a multiple of 4,
 // and the pixels stay where they are while a new size fits the allocation.
 // Used on the editor's thread.
 
@@ -12,8 +13,6 @@
 
 #ifdef _WIN32
 struct HBITMAP__;
-#elif defined(LICE_MACOS_FORM)
-struct GDIEmu_DC;
 #endif
 
 class LICE_SysBitmap : public LICE_IBitmap
@@ -33,9 +32,7 @@ public:
   // width or height leaves nothing to allocate; a failed allocation leaves a
   // 0 x 0 bitmap and answers true.
   bool Resize(int width, int height) override;
-#if defined(_WIN32) || defined(LICE_MACOS_FORM)
   LICE_DeviceContext DeviceContext() override { return m_dc; }
-#endif
 
 private:
   // Platform parts of Resize (lice_sys_bitmap_<platform>.cpp). CanAllocate is
@@ -48,11 +45,7 @@ private:
 
   int m_width = 0;
   int m_height = 0;
-#ifdef _WIN32
-  HDC__* m_dc = nullptr;
-#elif defined(LICE_MACOS_FORM)
-  GDIEmu_DC* m_dc = nullptr;  // the memory context over the store, or null
-#endif
+  LICE_DeviceContext m_dc = nullptr;
   LICE_Pixel* m_pixels = nullptr;
   int m_allocWidth = 0;  // multiple of 4; also the row span
   int m_allocHeight = 0;

@@ -1,10 +1,9 @@
-// Heap-backed LICE_SysBitmap for builds without a platform bitmap. It keeps
-// the geometry, growth and answers of the Windows form so that code drawing
-// into a back buffer behaves alike; it has no drawing context.
+// LICE_SysBitmap over a memory context of the drawing layer: the context owns
+// the pixel store, so text drawn through the context lands in the bitmap.
 
 #include "lice_sys_bitmap.h"
 
-#include <cstdlib>
+#include "text_standin/text_standin.h"
 
 LICE_SysBitmap::LICE_SysBitmap(int width, int height) { Resize(width, height); }
 
@@ -14,13 +13,15 @@ bool LICE_SysBitmap::CanAllocate() const { return true; }
 
 bool LICE_SysBitmap::CreateStore()
 {
-  // Zeroed, as a fresh section is.
-  m_pixels = static_cast<LICE_Pixel*>(std::calloc(size_t(m_allocWidth) * size_t(m_allocHeight), sizeof(LICE_Pixel)));
+  // The store is zeroed, as a fresh Windows section is.
+  m_dc = CreateMemoryContext(nullptr, m_allocWidth, m_allocHeight);
+  m_pixels = static_cast<LICE_Pixel*>(GetContextPixels(m_dc));
   return m_pixels != nullptr;
 }
 
 void LICE_SysBitmap::ReleaseStore()
 {
-  std::free(m_pixels);
+  DeleteDC(m_dc);
+  m_dc = nullptr;
   m_pixels = nullptr;
 }

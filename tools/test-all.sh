@@ -55,7 +55,7 @@ wine_env_stop
 step "fuzzing (libFuzzer, bounded time)"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVO_FUZZ=ON >/dev/null
-ninja -C build/fuzz png_fuzz make_png_corpus state_fuzz
+ninja -C build/fuzz png_fuzz make_png_corpus state_fuzz font_fuzz
 ctest --test-dir build/fuzz -R fuzz --output-on-failure
 
 echo

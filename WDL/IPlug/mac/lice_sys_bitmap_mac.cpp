@@ -15,14 +15,15 @@ bool LICE_SysBitmap::CanAllocate() const { return true; }
 
 bool LICE_SysBitmap::CreateStore()
 {
-  m_dc = CreateMemoryContext(nullptr, m_allocWidth, m_allocHeight);
-  m_pixels = static_cast<LICE_Pixel*>(GetContextPixels(m_dc));
+  GDIEmu_DC* context = CreateMemoryContext(nullptr, m_allocWidth, m_allocHeight);
+  m_dc = context;
+  m_pixels = static_cast<LICE_Pixel*>(GetContextPixels(context));
   return m_pixels != nullptr;
 }
 
 void LICE_SysBitmap::ReleaseStore()
 {
-  DeleteDC(m_dc);
+  DeleteDC(static_cast<GDIEmu_DC*>(m_dc));
   m_dc = nullptr;
   m_pixels = nullptr;
 }

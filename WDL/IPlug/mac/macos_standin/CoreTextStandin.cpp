@@ -105,7 +105,9 @@ void CTLineDraw(CTLineRef line, CGContextRef context)
   double pen = 0;
   for (char32_t code : line->codes)
   {
-    if (code > 0x20) context->PaintBox(toDevice, pen, 0, pen + advance, ascent, color);
+    // Codes from U+0080 get lower boxes, so that such codes tell apart.
+    const double top = code < 0x80 ? ascent : ascent * (1 - (code % 4) / 8.0);
+    if (code > 0x20) context->PaintBox(toDevice, pen, 0, pen + advance, top, color);
     pen += advance;
   }
 }

@@ -11,8 +11,9 @@
 // - CTLineDraw draws each character above 0x20 as an ink box from the pen
 //   position to pen + advance and from the baseline up to the ascent, in text
 //   space, mapped through the text matrix (whose translation is the text
-//   position) and then the CTM to device space. The colour is the line's
-//   foreground colour attribute, black without one.
+//   position) and then the CTM to device space. From U+0080 the box reaches
+//   only 1 - (code mod 4) / 8 of the ascent, so that such codes tell apart.
+//   The colour is the line's foreground colour attribute, black without one.
 // - Fills and ink boxes cover a pixel by their area within it, intersected
 //   with the clip; without anti-aliasing a pixel is covered fully when that
 //   area is at least one half, else not at all. A covered pixel's red, green

@@ -66,7 +66,7 @@ void IPlugBase::CreateChannels(int inputs, int outputs) {
   for (int i = 0; i < outputs; ++i) mOutChannels.Insert(new OutputChannel(OutputSlots() + i));
 }
 
-IPlugBase::~IPlugBase() {
+IGRAPHICS_SLOT_CALLER IPlugBase::~IPlugBase() {
   delete mGraphics;
   mGraphics = nullptr;
   mParams.DeleteAll(true);
@@ -121,7 +121,7 @@ void IPlugBase::SetParameterFromGUI(int paramIndex, double normalized) {
   ParameterChanged(paramIndex, kSourceEditor);
 }
 
-void IPlugBase::ConnectGraphics(IGraphics* graphics) {
+IGRAPHICS_SLOT_CALLER void IPlugBase::ConnectGraphics(IGraphics* graphics) {
   if (!graphics) return;
   MutexLock lock(mMutex);
   for (int i = 0; i < NParams(); ++i) {
@@ -156,7 +156,7 @@ int IPlugBase::UnserializeParams(const StateChunk* chunk, int start) {
   return pos;
 }
 
-void IPlugBase::PushParamValuesToEditor() {
+IGRAPHICS_SLOT_CALLER void IPlugBase::PushParamValuesToEditor() {
   if (!mGraphics) return;
   for (int i = 0; i < NParams(); ++i) mGraphics->SetParameterValueFromPlug(i, GetParam(i)->Value(), false);
 }

@@ -38,7 +38,7 @@ void IPlugParameter::SetUpDouble(const char* name, double defaultValue, double m
   CopyName(mGroup, group);
   mMin = min;
   mStep = step;
-  mValue = defaultValue;
+  StoreValue(defaultValue);
   mDefault = defaultValue;
   mDisplayPrecision = 0;
   mMax = std::max(min + step, max);
@@ -81,17 +81,17 @@ void IPlugParameter::SetFromNormalized(double normalized) {
   } else if (mStep == 1.0) {
     v = std::round(v);
   }
-  mValue = std::min(v, mMax);
+  StoreValue(std::min(v, mMax));
 }
 
 void IPlugParameter::RestoreValue(double plain) {
   // A stored NaN would pass every comparison and reach the DSP.
   if (std::isnan(plain)) {
-    mValue = mDefault;
+    StoreValue(mDefault);
   } else if (plain < mMin) {
-    mValue = mMin;
+    StoreValue(mMin);
   } else {
-    mValue = std::min(plain, mMax);
+    StoreValue(std::min(plain, mMax));
   }
 }
 
@@ -155,5 +155,5 @@ int IPlugParameter::DisplayTextCount() const {
 }
 
 const char* IPlugParameter::UnitLabel() const {
-  return FindDisplayText(TruncateToInt(mValue))[0] ? "" : mLabel;
+  return FindDisplayText(TruncateToInt(Value()))[0] ? "" : mLabel;
 }

@@ -4,9 +4,13 @@
 // through the curve shape: normalised = ((plain - min) / (max - min))^(1/shape).
 // A parameter may carry display texts for particular integer values.
 //
-// Threads: set up on the constructing thread; afterwards read and written only
-// under the plug-in mutex (host, editor and audio threads). Nothing allocates
+// Threads: set up on the constructing thread; afterwards written only under
+// the plug-in mutex (host, editor and audio threads). The value is a relaxed
+// atomic so that the editor may read it for display without the mutex; a
+// reader there sees either the old or the new value. Nothing allocates
 // except adding display texts.
+
+#include <atomic>
 
 #include "HeapBuffer.h"
 
@@ -30,6 +34,9 @@ class IPlugParameter {
                    const char* label = "", const char* group = "", double shape = 1.0);
   // Constructing thread; range 0..1 in steps of 0.1 with the texts "off" and "on". Allocates.
   void SetUpBool(const char* name, bool defaultValue, const char* label = "", const char* group = "");
+  // Constructing thread, after a set-up: declares one of the kinds that only
+  // the wrappers and the editor's value menus tell apart (kTypeInt, kTypeEnum).
+  void SetKind(Kind kind) { mKind = kind; }
   // Appends a display text (cut to 31 characters) for a value; not added when
   // the table cannot grow. Constructing thread; allocates.
   void AddDisplayText(int value, const char* text);
@@ -44,7 +51,7 @@ class IPlugParameter {
 
   // Normalised form of any plain value, always within [0, 1].
   double NormalizeValue(double plain) const;
-  double CurrentNormalized() const { return NormalizeValue(mValue); }
+  double CurrentNormalized() const { return NormalizeValue(Value()); }
 
   // Writes the display text of v (plain, or normalised when isNormalized) into
   // out, which must hold kMaxDisplayLength bytes. With useTexts a display text
@@ -66,7 +73,7 @@ class IPlugParameter {
   const char* GroupName() const { return mGroup; }
   const char* Label() const { return mLabel; }
   Kind GetKind() const { return mKind; }
-  double Value() const { return mValue; }
+  double Value() const { return mValue.load(std::memory_order_relaxed); }
   double GetMin() const { return mMin; }
   double GetMax() const { return mMax; }
   double GetStep() const { return mStep; }
@@ -79,6 +86,8 @@ class IPlugParameter {
   void SetCanAutomate(bool canAutomate) { mCanAutomate = canAutomate; }
 
  private:
+  void StoreValue(double v) { mValue.store(v, std::memory_order_relaxed); }
+
   struct DisplayTextEntry {
     int value;
     char text[kMaxNameLength];
@@ -88,7 +97,7 @@ class IPlugParameter {
   double FromNormalized(double normalized) const;
 
   Kind mKind = kTypeNone;
-  double mValue = 0.0;
+  std::atomic<double> mValue{0.0};
   double mMin = 0.0;
   double mMax = 1.0;
   double mStep = 1.0;

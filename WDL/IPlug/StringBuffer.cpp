@@ -1,6 +1,8 @@
 #include "StringBuffer.h"
 
+#include <cstdarg>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -58,4 +60,19 @@ void StringBuffer::Append(const char* text, int maxLen) {
     return;
   }
   WriteAt(GetLength(), text, n);
+}
+
+const char* StringBuffer::SetFormatted(int maxLen, const char* format, ...) {
+  if (maxLen < 0) maxLen = 0;
+  const int size = maxLen + 1;
+  char* data = static_cast<char*>(mBuffer.Resize(size, false));
+  if (mBuffer.GetSize() != size) return Get();
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(data, static_cast<size_t>(size), format, args);
+  va_end(args);
+  // Cut output, or whatever an encoding error left, ends at maxLen.
+  data[maxLen] = 0;
+  mBuffer.Resize(static_cast<int>(std::strlen(data)) + 1, false);
+  return Get();
 }

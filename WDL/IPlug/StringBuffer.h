@@ -15,6 +15,15 @@ class StringBuffer {
   void Set(const char* text, int maxLen = 0);
   // Appends under the same length rule.
   void Append(const char* text, int maxLen = 0);
+  // Replaces the text with printf-style output of at most maxLen characters
+  // (longer output is cut; an encoding error leaves what was written, cut
+  // likewise). Answers the text. When the buffer cannot hold maxLen + 1
+  // bytes nothing changes. Allocates.
+  const char* SetFormatted(int maxLen, const char* format, ...)
+#if defined(__GNUC__)
+      __attribute__((format(printf, 3, 4)))
+#endif
+      ;
 
   // The text, or null before any text was set.
   const char* Get() const { return mBuffer.GetAs<const char>(); }

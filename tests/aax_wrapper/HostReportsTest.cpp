@@ -2,7 +2,7 @@
 // and the editor's size.
 
 #include "AAX_VViewContainer.h"
-#include "IGraphics.h"
+#include "TestView.h"
 #include "WrapperTestSupport.h"
 
 #include <gmock/gmock.h>
@@ -14,7 +14,7 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-class SilentGraphics : public IGraphics {
+class SilentGraphics : public vo::TestView {
 public:
   void SetParameterValueFromPlug(int, double, bool) override {}
   void PrepareBackBuffers() override {}

@@ -3,7 +3,7 @@
 
 #include "AAX_CString.h"
 #include "AAX_InterfaceIds.h"
-#include "IGraphics.h"
+#include "TestView.h"
 #include "IPlugAAX_Create.h"
 #include "WrapperTestSupport.h"
 
@@ -21,7 +21,7 @@ using testing::ElementsAre;
 using testing::IsEmpty;
 
 // An editor that logs the values pushed into it ("index value n|p").
-class LoggingGraphics : public IGraphics {
+class LoggingGraphics : public vo::TestView {
 public:
   explicit LoggingGraphics(std::vector<std::string>* log) : mLog(log) {}
   void SetParameterValueFromPlug(int index, double value, bool normalized) override {

@@ -2,7 +2,7 @@
 // (short and impossible sizes), comparing.
 
 #include "AAX_HostChunk.h"
-#include "IGraphics.h"
+#include "TestView.h"
 #include "WrapperTestSupport.h"
 
 #include <gmock/gmock.h>
@@ -41,7 +41,7 @@ private:
   std::vector<unsigned char> mBytes;
 };
 
-class NullGraphics : public IGraphics {
+class NullGraphics : public vo::TestView {
 public:
   explicit NullGraphics(int* pushes) : mPushes(pushes) {}
   void SetParameterValueFromPlug(int, double, bool normalized) override {

@@ -1,13 +1,13 @@
 #pragma once
-// An editor stand-in that records what the plug-in object pushes into it.
+// An editor that records what the plug-in object pushes into it.
 
 #include <vector>
 
-#include "IGraphics.h"
+#include "TestView.h"
 
 namespace vo {
 
-class FakeGraphics : public IGraphics {
+class FakeGraphics : public TestView {
  public:
   struct Push {
     int index;

@@ -141,7 +141,7 @@ int IPlugAAX::ParamIndexOf(const char* id) const {
   return index >= 0 && index < NParams() ? index : -1;
 }
 
-AAX_ResultCode IPlugAAX::ApplyParameterNormalized(const char* id, double normalized) {
+IGRAPHICS_SLOT_CALLER AAX_ResultCode IPlugAAX::ApplyParameterNormalized(const char* id, double normalized) {
   AAX_IParameter* parameter = ParameterTable().Find(id);
   if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
   // A value from the host is untrusted: it must never leave a value outside

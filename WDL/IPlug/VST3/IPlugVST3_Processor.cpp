@@ -283,7 +283,7 @@ void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes) {
   }
 }
 
-void IPlugVST3::ApplyParameterChange(ParamID id, ParamValue value) {
+IGRAPHICS_SLOT_CALLER void IPlugVST3::ApplyParameterChange(ParamID id, ParamValue value) {
   // A non-number reaches no parameter; anything else is taken into [0, 1].
   if (std::isnan(value)) return;
   value = std::min(std::max(value, 0.0), 1.0);

@@ -32,6 +32,11 @@ class TestPlug : public IPlugBase {
     int index;
     double value;
   };
+  struct ContextMenu {
+    int index;
+    int x;
+    int y;
+  };
   struct Change {
     int index;
     int source;
@@ -53,6 +58,9 @@ class TestPlug : public IPlugBase {
   void GetTransportTimeSignature(int* numerator, int* denominator) override;
   void GetTransportInfo(TransportInfo* info) override { *info = transport; }
   void InformHostOfEditorResize(int width, int height) override;
+  // Editor thread: recorded like the host calls.
+  void ShowHostContextMenu(int paramIndex, int x, int y) override { contextMenus.push_back({paramIndex, x, y}); }
+  void OnEditorIdle() override { ++editorIdleCalls; }
   // Records the message; answers false like the real wrappers.
   bool ForwardMidiMessage(IMidiShortMessage* message) override;
 
@@ -62,6 +70,8 @@ class TestPlug : public IPlugBase {
 
   std::vector<HostCall> hostCalls;
   std::vector<Change> changes;
+  std::vector<ContextMenu> contextMenus;
+  int editorIdleCalls = 0;
   std::vector<IMidiShortMessage> midiMessages;
   int processCalls = 0;
   int lastResizeWidth = 0;

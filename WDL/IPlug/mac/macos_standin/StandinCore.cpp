@@ -11,11 +11,13 @@ namespace
 {
 std::atomic<long> liveCounts[size_t(StandinType::Count)];
 
-std::mutex recorderLock;
-std::vector<StandinCall> recordedCalls;
+// The recorder and the faces are never destroyed: objects released during
+// the program's exit (process-wide caches of their users) still record.
+std::mutex& recorderLock = *new std::mutex;
+std::vector<StandinCall>& recordedCalls = *new std::vector<StandinCall>;
 
-std::mutex facesLock;
-std::map<std::string, StandinFace> faces;
+std::mutex& facesLock = *new std::mutex;
+std::map<std::string, StandinFace>& faces = *new std::map<std::string, StandinFace>;
 
 std::atomic<bool> fontCreationFails{false};
 std::atomic<bool> contextCreationFails{false};

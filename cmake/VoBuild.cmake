@@ -8,6 +8,10 @@ else()
   set(VO_NATIVE ON)
 endif()
 
+if(VO_WINDOWS AND VO_MACOS_FORM)
+  message(FATAL_ERROR "The macOS form is never part of the Windows build.")
+endif()
+
 if(VO_WINDOWS)
   # Nothing of the MinGW runtime has to be found next to a test or a plug-in.
   add_link_options(-static -static-libgcc -static-libstdc++)
@@ -62,6 +66,9 @@ function(vo_add_test)
     if("tsan" IN_LIST T_LABELS)
       set_property(GLOBAL APPEND PROPERTY VO_TSAN_TESTS ${T_NAME})
     endif()
+    if("macform" IN_LIST T_LABELS)
+      set_property(GLOBAL APPEND PROPERTY VO_MACFORM_TESTS ${T_NAME})
+    endif()
   endif()
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 300)
 endfunction()
@@ -102,4 +109,14 @@ function(vo_add_fuzzer)
     COMMAND ${F_NAME} -max_total_time=${F_SECONDS} -max_len=${F_MAX_LEN} -print_final_stats=1
             ${F_ARGS} ${corpus} ${F_SEEDS})
   set_tests_properties(${F_NAME} PROPERTIES TIMEOUT 300 LABELS fuzz)
+endfunction()
+
+# Called once at the end of the top-level list: a target that builds just the
+# programs of the macOS-form run (tests labelled macform).
+function(vo_finish_macform_target)
+  get_property(macform_tests GLOBAL PROPERTY VO_MACFORM_TESTS)
+  add_custom_target(vo_macform_tests)
+  if(macform_tests)
+    add_dependencies(vo_macform_tests ${macform_tests})
+  endif()
 endfunction()

@@ -14,6 +14,8 @@ if(VO_WINDOWS)
   target_sources(aax_library PRIVATE ${aax_source}/AAX_COwnerMutex_win.cpp)
 else()
   find_package(Threads REQUIRED)
-  target_sources(aax_library PRIVATE ${aax_source}/AAX_COwnerMutex_posix.cpp)
+  # The POSIX form belongs to the macOS platform layer; it serves every
+  # non-Windows build.
+  target_sources(aax_library PRIVATE ${CMAKE_SOURCE_DIR}/WDL/IPlug/mac/AAX_COwnerMutex_posix.cpp)
   target_link_libraries(aax_library PUBLIC Threads::Threads)
 endif()

@@ -16,7 +16,13 @@
 #error "the pixel layout assumes a little-endian processor"
 #endif
 
-#if defined(__APPLE__) && !defined(LICE_PIXEL_ORDER_MACOS)
+// The macOS form (on macOS by itself; set by the build to test it on Linux)
+// draws through the macOS drawing emulation and uses the macOS pixel order.
+// LICE_PIXEL_ORDER_MACOS alone only changes the order.
+#if defined(__APPLE__) && !defined(LICE_MACOS_FORM)
+#define LICE_MACOS_FORM 1
+#endif
+#if defined(LICE_MACOS_FORM) && !defined(LICE_PIXEL_ORDER_MACOS)
 #define LICE_PIXEL_ORDER_MACOS 1
 #endif
 

@@ -33,8 +33,9 @@ bool LICE_SysBitmap::Resize(int width, int height)
   m_width = width;
   m_height = height;
   // A size that fits keeps the store: the pixels stay where they are and the
-  // row span stays the allocated width.
-  if (width != 0 && height != 0 && width <= m_allocWidth && height <= m_allocHeight && m_pixels) return true;
+  // row span stays the allocated width. A negative side never fits: the
+  // bitmap would claim a store it cannot describe.
+  if (width > 0 && height > 0 && width <= m_allocWidth && height <= m_allocHeight && m_pixels) return true;
 
   m_allocHeight = height;
   m_allocWidth = AllocWidthFor(width);

@@ -2,9 +2,10 @@
 // A bitmap whose pixels belong to the platform, so that the platform's own
 // drawing (text, window painting) reaches them: on Windows a top-down DIB
 // section selected into a memory device context; elsewhere the store of a
-// memory context of the drawing layer (the glyph source stand-in in the native
-// Linux build), with the same geometry and resize answers. There the context
-// is made anew with each new store. The row span is the width rounded up to a multiple of 4,
+// memory context of the drawing layer (in the macOS form the drawing emulation
+// of WDL/IPlug/mac, in the native Linux build the glyph source stand-in), with
+// the same geometry and resize answers. There the context is made anew with
+// each new store. The row span is the width rounded up to a multiple of 4,
 // and the pixels stay where they are while a new size fits the allocation.
 // Used on the editor's thread.
 

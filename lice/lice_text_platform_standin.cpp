@@ -4,6 +4,7 @@
 
 #include "lice_font_testing.h"
 #include "lice_text_platform.h"
+#include "lice_utf8.h"
 #include "text_standin/text_standin.h"
 
 namespace
@@ -36,15 +37,8 @@ void SetBackMode(LICE_DeviceContext dc, int32_t mode) { SetBkMode(dc, mode); }
 int DrawCode(LICE_DeviceContext dc, unsigned code, LICE_Rect* rect, uint32_t flags)
 {
   // One UTF-16 unit as UTF-8.
-  char utf8[4] = {};
-  int length = 0;
-  if (code < 0x80)
-    utf8[length++] = char(code);
-  else if (code < 0x800)
-    utf8[length++] = char(0xC0 | (code >> 6)), utf8[length++] = char(0x80 | (code & 0x3F));
-  else
-    utf8[length++] = char(0xE0 | ((code >> 12) & 0x0F)), utf8[length++] = char(0x80 | ((code >> 6) & 0x3F)),
-    utf8[length++] = char(0x80 | (code & 0x3F));
+  char utf8[3];
+  const int length = lice_detail::EncodeUtf8(code, utf8);
   return ::DrawText(dc, utf8, length, rect, int(flags));
 }
 

@@ -28,4 +28,18 @@ inline bool NextGlyphCode(const unsigned char*& p, int& remaining, int& code)
   if (remaining > 0) remaining -= length;
   return true;
 }
+
+// Writes one 16-bit code as UTF-8 (1 to 3 bytes) and answers the length.
+inline int EncodeUtf8(unsigned code, char out[3])
+{
+  int length = 0;
+  if (code < 0x80)
+    out[length++] = char(code);
+  else if (code < 0x800)
+    out[length++] = char(0xC0 | (code >> 6)), out[length++] = char(0x80 | (code & 0x3F));
+  else
+    out[length++] = char(0xE0 | ((code >> 12) & 0x0F)), out[length++] = char(0x80 | ((code >> 6) & 0x3F)),
+    out[length++] = char(0x80 | (code & 0x3F));
+  return length;
+}
 }  // namespace lice_detail

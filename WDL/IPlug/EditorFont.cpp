@@ -2,7 +2,9 @@
 
 #include "IText.h"
 
-#ifndef _WIN32
+#if defined(LICE_MACOS_FORM)
+#include "GDIEmulation.h"
+#elif !defined(_WIN32)
 #include "text_standin/text_standin.h"
 #endif
 

@@ -1,6 +1,7 @@
 #pragma once
 // The platform font behind a cached editor font: GDI's CreateFontA on
-// Windows, the glyph source's CreateFont elsewhere. Editor thread.
+// Windows, the drawing emulation's CreateFont in the macOS form, the glyph
+// source's CreateFont in the native Linux build. Editor thread.
 
 #include "lice_font.h"
 

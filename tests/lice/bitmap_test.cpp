@@ -142,6 +142,13 @@ TEST(SysBitmap, EmptyAndRefusedSizes)
   EXPECT_NE(b.Pixels(), nullptr);
   EXPECT_FALSE(b.Resize(0x7FFFFFFE, 1));  // no width above 0x7FFFFFFC
   EXPECT_EQ(b.Pixels(), nullptr);
+  // A negative side never keeps a store, though it would seem to fit it.
+  EXPECT_TRUE(b.Resize(4, 4));
+  EXPECT_FALSE(b.Resize(-5, 3));
+  EXPECT_EQ(b.Pixels(), nullptr);
+  EXPECT_TRUE(b.Resize(4, 4));
+  EXPECT_FALSE(b.Resize(3, -5));
+  EXPECT_EQ(b.Pixels(), nullptr);
   // A store the platform cannot create: 0 x 0 and true.
   EXPECT_TRUE(b.Resize(40000, 40000));
   EXPECT_EQ(b.Pixels(), nullptr);

@@ -171,7 +171,7 @@ TEST(CachedFont, ClippingToRectangleAndBitmap)
   DrawWhite(*font, b, text, -1, rect, LICE_TEXT_CENTER | LICE_TEXT_VCENTER);
   LICE_Rect ink = InkBox(b, kBlack);
   EXPECT_GT(ink.right, ink.left);
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(LICE_MACOS_FORM)  // the native glyph source's rules
   // The glyph source inks every column, so the cut edges carry ink.
   EXPECT_EQ(ink.left, rect.left);
   EXPECT_EQ(ink.right, rect.right);
@@ -194,7 +194,7 @@ TEST(CachedFont, ClippingToRectangleAndBitmap)
   EXPECT_GE(ink.top, 20);
   EXPECT_LE(ink.right, 30 + window.PixelWidth());
   EXPECT_LE(ink.bottom, 20 + window.PixelHeight());
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(LICE_MACOS_FORM)  // the native glyph source's rules
   EXPECT_EQ(ink.left, 30);
   EXPECT_EQ(ink.top, 20);
   EXPECT_EQ(ink.right, 30 + window.PixelWidth());

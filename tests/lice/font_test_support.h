@@ -1,6 +1,7 @@
 #pragma once
 // Fonts and ink readers for the cached-font tests. Natively the fonts come
-// from the deterministic glyph source; on Windows from GDI (under Wine every
+// from the deterministic glyph source, in the macOS form from the drawing
+// emulation on the stand-in frameworks; on Windows from GDI (under Wine every
 // face is the same sans-serif, so tests there check relations, not metrics).
 
 #include "lice_font.h"
@@ -12,7 +13,9 @@
 #include <memory>
 #include <string>
 
-#ifndef _WIN32
+#if defined(LICE_MACOS_FORM)
+#include "GDIEmulation.h"
+#elif !defined(_WIN32)
 #include "text_standin/text_standin.h"
 #endif
 

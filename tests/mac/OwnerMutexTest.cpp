@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -64,6 +65,29 @@ TEST(OwnerMutex, OnlyTheHolderReleases) {
   mutex->Unlock();
   other.join();
   EXPECT_TRUE(lockedThere);
+}
+
+TEST(OwnerMutex, ContendingThreadsWithNestedScopesTakeTurns) {
+  // Every thread reads the owner before it takes the mutex; with nested
+  // scopes on all of them that read meets the holder's writes all the time.
+  std::unique_ptr<AAX_COwnerMutex> mutex = AAX_COwnerMutex::Create();
+  int inside = 0;  // guarded by the mutex alone
+  int entries = 0;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([&] {
+      for (int i = 0; i < 2000; ++i) {
+        AAX_COwnerMutexScope outer(mutex.get());
+        AAX_COwnerMutexScope inner(mutex.get());
+        EXPECT_TRUE(outer.Locked());
+        EXPECT_FALSE(inner.Locked());
+        EXPECT_EQ(0, inside++);
+        ++entries;
+        --inside;
+      }
+    });
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(8000, entries);
 }
 
 TEST(OwnerMutex, ANullMutexGuardsNothing) {

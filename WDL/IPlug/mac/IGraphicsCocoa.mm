@@ -366,7 +366,8 @@ NSColor* CalibratedColor(const IColor& c, double alpha)
   mEdParam = nullptr;
   [field setDelegate:nil];
   [field removeFromSuperview];
-  [field release];
+  // The field may still be finishing the event that ended the entry.
+  [field autorelease];
   [[self window] makeFirstResponder:self];
 }
 

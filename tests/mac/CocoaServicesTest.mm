@@ -15,6 +15,34 @@
 #include <fstream>
 #include <memory>
 
+// A wheel event: GNUstep makes no scroll events of its own, so this one
+// answers the position and the wheel's movement itself.
+@interface WheelEvent : NSEvent
+{
+@public
+  NSPoint where;
+  CGFloat dy;
+}
+@end
+@implementation WheelEvent
+- (NSPoint)locationInWindow
+{
+  return where;
+}
+- (CGFloat)deltaY
+{
+  return dy;
+}
+- (NSUInteger)modifierFlags
+{
+  return 0;
+}
+- (NSEventType)type
+{
+  return NSScrollWheel;
+}
+@end
+
 namespace
 {
 std::string Text(NSString* s) { return s ? std::string([s UTF8String]) : std::string(); }
@@ -142,6 +170,59 @@ TEST_F(AttachedEditor, EntryWithoutParameterGoesToTheControl)
   editor->CancelTextEntry();
   EXPECT_EQ([view textField], nil);
   EXPECT_EQ(control->entry, "typed") << "a cancelled entry applies nothing";
+}
+
+TEST_F(AttachedEditor, WheelClosesTheEntryAndMovesWholeNotches)
+{
+  struct WheelControl : RecordingControl
+  {
+    using RecordingControl::RecordingControl;
+    void HandleWheel(int x, int y, IMouseKeys*, int n) override { wheelX = x, wheelY = y, notches = n; }
+    int wheelX = -1, wheelY = -1, notches = 0;
+  };
+  auto* wheel = new WheelControl(IRECT(100, 100, 200, 200));
+  editor->AttachControl(wheel);
+  IText style;
+  IRECT where(10, 10, 60, 30);
+  editor->CreateTextEntry(control, &style, &where, "open", nullptr);
+  WheelEvent* event = [[WheelEvent alloc] init];
+  event->where = NSMakePoint(152.5, 329.5);
+  event->dy = -2.9;
+  [view scrollWheel:event];
+  EXPECT_EQ([view textField], nil) << "the wheel closes an open entry";
+  EXPECT_EQ(control->entry, "");
+  EXPECT_EQ(wheel->wheelX, 150);
+  EXPECT_EQ(wheel->wheelY, 148);
+  EXPECT_EQ(wheel->notches, -2) << "truncated towards zero";
+  [event release];
+}
+
+TEST_F(AttachedEditor, ToolTipsComeFromTheHoveredControl)
+{
+  control->SetTooltip("Dry/Wet mix");
+  editor->EnableTooltips(true);
+  editor->SetHoverTracking(true);
+  editor->RefreshTooltips();
+  IMouseKeys none;
+  editor->MouseHover(20, 20, &none);
+  ASSERT_EQ(editor->GetHoverIdx(), 1);
+  EXPECT_EQ(Text([view view:view stringForToolTip:0 point:NSMakePoint(0, 0) userData:nullptr]), "Dry/Wet mix");
+  editor->MouseLeave();
+  EXPECT_EQ(Text([view view:view stringForToolTip:0 point:NSMakePoint(0, 0) userData:nullptr]), "");
+}
+
+TEST_F(CocoaTest, ColourPanelForgetsAViewThatNeverHadAParent)
+{
+  RecordingEditor editor;
+  editor.AttachToParentWindow(nullptr);
+  IColor colour;
+  EXPECT_TRUE(editor.PromptForColor(&colour, ""));
+  NSColorPanel* panel = [NSColorPanel sharedColorPanel];
+  EXPECT_NE([panel valueForKey:@"target"], nil);
+  editor.DetachView();
+  EXPECT_EQ([panel valueForKey:@"target"], nil);
+  Drain();
+  EXPECT_EQ(LiveViews(), 0);
 }
 
 TEST_F(AttachedEditor, ColourPanelReportsToTheEditorOnlyWhileAttached)

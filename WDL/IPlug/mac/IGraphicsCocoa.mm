@@ -252,8 +252,9 @@ NSColor* CalibratedColor(const IColor& c, double alpha)
 
 - (void)removeFromSuperview
 {
-  // Where addSubview: first removes the fresh view, that is no detach.
-  if (MacSeamAddSubviewRemovesFirst() && ![self superview]) return;
+  // Where addSubview: first removes the fresh, attached view, that is no
+  // detach.
+  if (MacSeamAddSubviewRemovesFirst() && ![self superview] && mGraphics) return;
   if (mTextFieldView) [self endUserInput];
   NSColorPanel* panel = [NSColorPanel sharedColorPanel];
   [panel close];

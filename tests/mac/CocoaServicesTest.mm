@@ -10,6 +10,8 @@
 #include "MacosStandin.h"
 #include "lice_mem_bitmap.h"
 
+#include <objc/runtime.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -80,6 +82,9 @@ protected:
     [window release];
     Drain();
     EXPECT_EQ(LiveViews(), 0);
+    for (const char* name : {"IGraphicsMenuRcvr_vVimbraOndelino_aax", "IGraphicsNSMenu_vVimbraOndelino_aax",
+                             "CocoaFormatter_vVimbraOndelino_aax", "CustomCocoaWindow_vVimbraOndelino_aax"})
+      EXPECT_EQ(GSDebugAllocationCount(objc_getClass(name)), 0) << name;
     CocoaTest::TearDown();
   }
   NSWindow* window = nil;
@@ -403,4 +408,6 @@ TEST_F(CocoaTest, OwnWindowOpensAndClosesOnce)
   [host release];
   Drain();
   EXPECT_EQ(LiveViews(), 0);
+  EXPECT_EQ(GSDebugAllocationCount(objc_getClass("CustomCocoaWindow_vVimbraOndelino_aax")), 0)
+      << "closed at once, the child window is not raised again later";
 }

@@ -181,6 +181,9 @@ void IGraphicsMac::CloseOwnWindow()
   DetachView();
   if (child)
   {
+    // A child closed within the raise's delay must not come back; the
+    // pending raise also holds the window.
+    [NSObject cancelPreviousPerformRequestsWithTarget:child selector:@selector(orderFront:) object:nil];
     [child orderOut:nil];
     [host orderOut:nil];
     [child close];

@@ -83,8 +83,6 @@ public:
   // Creating thread: the plug-in's bundle identifier, right after construction.
   void SetBundleID(const char* identifier) { mBundleID.Set(identifier); }
   const char* GetBundleID() const { return mBundleID.Get() ? mBundleID.Get() : ""; }
-  // Editor thread (the view's removeFromSuperview clears it first).
-  void ForgetView() { mView = nullptr; }
   // Editor thread: the colour panel's choice; alpha stays.
   void SetPickedRGB(int r, int g, int b)
   {

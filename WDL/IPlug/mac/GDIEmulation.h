@@ -69,13 +69,16 @@ enum : int32_t
 // 4 x width bytes each, starting 64-byte aligned), with the origin at the
 // top-left corner; black text. Null for a side below 1, a store whose byte
 // count does not fit an int32, or failed allocation. The first argument is
-// ignored.
+// ignored. Any thread; allocates; takes the pool lock.
 GDIEmu_DC* CreateMemoryContext(GDIEmu_DC* ignored, int width, int height);
-// Releases the context and its store; nothing for null.
+// Releases the context and its store; nothing for null. Any thread; frees;
+// takes the pool lock.
 void DeleteDC(GDIEmu_DC* context);
 // The first pixel of the store; null for null or a context without a store.
+// Any thread; no allocation, no lock.
 void* GetContextPixels(GDIEmu_DC* context);
-// Colours are 0x00RRGGBB.
+// Colours are 0x00RRGGBB. Any thread; SetTextColor allocates its colour
+// object; no lock.
 void SetTextColor(GDIEmu_DC* context, int color);
 void SetBkColor(GDIEmu_DC* context, int color);
 void SetBkMode(GDIEmu_DC* context, int mode);
@@ -85,21 +88,26 @@ void SetBkMode(GDIEmu_DC* context, int mode);
 // a degree (kept, not drawn), weight (700 and above bold), italic and
 // quality (low bytes; quality 3 draws without anti-aliasing, 4 with, any
 // other leaves the context's setting) and the UTF-8 face name (null is
-// empty); the other arguments are accepted and ignored.
+// empty); the other arguments are accepted and ignored. Any thread;
+// allocates; takes the pool lock and the font-name cache's lock.
 GDIEmu_Object* CreateFont(int height, int width, int escapement, int orientation, int weight, int italic,
                           int underline, int strikeOut, int charSet, int outputPrecision, int clipPrecision,
                           int quality, int pitchAndFamily, const char* faceName);
-// Releases an object; handle values below 5 are ignored.
+// Releases an object; handle values below 5 are ignored. Any thread;
+// frees; takes the pool lock.
 void DeleteObject(GDIEmu_Object* object);
 // Puts an object into its slot of the context, or empties a slot when given
 // its number, and answers what the slot held before: the object, or the slot
 // number when it held none. Selecting that answer back restores the slot.
-// Null for a null context or an invalid object.
+// Null for a null context or an invalid object. Any thread; no allocation,
+// no lock.
 GDIEmu_Object* SelectObject(GDIEmu_DC* context, GDIEmu_Object* object);
 // Metrics of the selected font (or the default font). The record is first
-// filled with 16, 12, 4, 3, 10; false for a null context or record.
+// filled with 16, 12, 4, 3, 10; false for a null context or record. Any
+// thread; no lock (the default font is made once, on first need).
 bool GetTextMetrics(GDIEmu_DC* context, GDIEmu_TextMetric* metrics);
 // Draws (or with DT_CALCRECT measures) UTF-8 text, length bytes or up to the
 // terminator when negative, in the rectangle; answers the laid-out height,
-// 0 when nothing can be laid out.
+// 0 when nothing can be laid out. Any thread; allocates its transient text
+// objects; no lock.
 int DrawText(GDIEmu_DC* context, const char* text, int length, GDIEmu_Rect* rect, int flags);

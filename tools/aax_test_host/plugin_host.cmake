@@ -53,7 +53,10 @@ if(TARGET VimbraOndelino_aax)
              COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1 --gtest_filter=MacFormEditorHost.*)
     set_tests_properties(aax_plugin_host_macform PROPERTIES LABELS "aax;macform" TIMEOUT 300
       ENVIRONMENT "VO_AAX_BUNDLE=${plugin_module};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/mac/gnustep-lsan.supp")
-    set_property(GLOBAL APPEND PROPERTY VO_MACFORM_TESTS aax_plugin_host)
+    # The tools join after the macOS-form target is made.
+    if(TARGET vo_macform_tests)
+      add_dependencies(vo_macform_tests aax_plugin_host)
+    endif()
   endif()
   # Like a host, the simulated host refuses the bare module file.
   add_test(NAME aax_plugin_host_refuses_bare_module

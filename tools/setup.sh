@@ -11,6 +11,7 @@ packages=(
   wine wine64 xvfb xauth
   juce-modules-source-data
   dpkg-dev
+  libgnustep-gui-dev gobjc++ gnustep-back0.29
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,8 @@
 #   native     Linux g++, AddressSanitizer + UndefinedBehaviorSanitizer
 #   tsan       Linux g++, ThreadSanitizer, the concurrency tests
 #   macform    Linux g++, ASan + UBSan, the macOS form (pixel order, system
-#              bitmap and drawing emulation on the stand-in frameworks)
+#              bitmap and drawing emulation on the stand-in frameworks; the
+#              editor's Cocoa view on GNUstep, under a virtual display)
 #   release    Linux g++ optimised: benchmarks (a short run) and the render tool
 #   windows    MinGW-w64 cross build, tests under Wine (with a virtual display)
 #   fuzz       clang libFuzzer targets (ASan + UBSan, libpng instrumented too),
@@ -33,7 +34,7 @@ step "macOS form on Linux (ASan + UBSan)"
 cmake -S . -B build/macform -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVO_SANITIZE=ON -DVO_MACOS_FORM=ON >/dev/null
 ninja -C build/macform vo_macform_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build/macform -L macform -j "$jobs" --output-on-failure
+  xvfb-run -a ctest --test-dir build/macform -L macform -j "$jobs" --output-on-failure
 
 step "release build (benchmarks, tools)"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVO_BENCHMARKS=ON -DVO_BUILD_TESTS=OFF >/dev/null

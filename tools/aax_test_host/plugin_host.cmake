@@ -44,6 +44,20 @@ if(TARGET VimbraOndelino_aax)
       FIXTURES_REQUIRED aax_host_scale)
     set_tests_properties(aax_plugin_host_scale_restore PROPERTIES RUN_SERIAL TRUE FIXTURES_CLEANUP aax_host_scale)
   endif()
+  # The macOS form on GNUstep: the editor opens in a window's view (under a
+  # virtual display, in the macOS-form run).
+  if(VO_MACOS_FORM AND NOT APPLE)
+    target_sources(aax_plugin_host PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PluginEditorMacScenarios.mm)
+    target_link_libraries(aax_plugin_host PRIVATE mac_platform_seams vo::png)
+    add_test(NAME aax_plugin_host_macform
+             COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1 --gtest_filter=MacFormEditorHost.*)
+    set_tests_properties(aax_plugin_host_macform PROPERTIES LABELS "aax;macform" TIMEOUT 300
+      ENVIRONMENT "VO_AAX_BUNDLE=${plugin_module};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/mac/gnustep-lsan.supp")
+    # The tools join after the macOS-form target is made.
+    if(TARGET vo_macform_tests)
+      add_dependencies(vo_macform_tests aax_plugin_host)
+    endif()
+  endif()
   # Like a host, the simulated host refuses the bare module file.
   add_test(NAME aax_plugin_host_refuses_bare_module
            COMMAND aax_plugin_host render $<TARGET_FILE:VimbraOndelino_aax>)

@@ -40,6 +40,8 @@ enum class StandinType
   Color,
   ColorSpace,
   Context,
+  Image,
+  DataProvider,
   Count
 };
 
@@ -82,6 +84,15 @@ void StandinSetContextCreationFails(bool fails);
 // The version number the stand-in Foundation reports (default 1000).
 void StandinSetFoundationVersion(double version);
 double StandinFoundationVersion();
+
+// The answer of the next alerts (kCFUserNotification...Response); default
+// kCFUserNotificationDefaultResponse.
+void StandinScriptAlertResponse(unsigned long response);
+// The main display's height in pixels (default 900), whether it has a colour
+// space of its own (default yes) and whether the cursor is hidden now.
+void StandinSetDisplayHeight(size_t pixels);
+void StandinSetDisplayHasColorSpace(bool has);
+bool StandinCursorHidden();
 
 // The text of a stand-in string (UTF-8); empty for null.
 std::string StandinStringText(CFStringRef text);

@@ -150,6 +150,26 @@ struct CGContext : StandinObject
   void PaintBox(const CGAffineTransform& m, double x0, double y0, double x1, double y1, const CGFloat* rgba);
 };
 
+struct CGDataProvider : StandinObject
+{
+  CGDataProvider() : StandinObject(StandinType::DataProvider) {}
+  ~CGDataProvider() override;
+  void* info = nullptr;
+  const unsigned char* data = nullptr;
+  size_t size = 0;
+  CGDataProviderReleaseDataCallback releaseData = nullptr;
+};
+
+struct CGImage : StandinObject
+{
+  CGImage() : StandinObject(StandinType::Image) {}
+  ~CGImage() override;
+  size_t width = 0;
+  size_t height = 0;
+  size_t bytesPerRow = 0;
+  CGDataProvider* provider = nullptr;  // retained
+};
+
 // The call recorder.
 void StandinRecord(const char* name, std::vector<double> numbers = {}, std::string text = {});
 

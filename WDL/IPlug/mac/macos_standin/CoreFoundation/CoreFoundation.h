@@ -25,8 +25,13 @@ struct CFRange
   CFIndex length;
 };
 
+typedef unsigned long CFOptionFlags;
+typedef double CFTimeInterval;
+typedef const struct StandinURL* CFURLRef;
+
 enum : CFStringEncoding
 {
+  kCFStringEncodingMacRoman = 0,
   kCFStringEncodingASCII = 0x0600,
   kCFStringEncodingUTF8 = 0x08000100
 };
@@ -51,6 +56,29 @@ extern const CFDictionaryValueCallBacks kCFTypeDictionaryValueCallBacks;
 // Null when the bytes are not valid in the encoding (malformed UTF-8; any
 // byte of 0x80 or above in ASCII) or the encoding is not one of the two.
 CFStringRef CFStringCreateWithCString(CFAllocatorRef allocator, const char* text, CFStringEncoding encoding);
+// Mac Roman keeps bytes below 0x80 as they are; the stand-in reads the
+// upper half as the first 128 code points after U+007F. The bytes are copied
+// all the same (the deallocator argument must be kCFAllocatorNull or null).
+CFStringRef CFStringCreateWithCStringNoCopy(CFAllocatorRef allocator, const char* text, CFStringEncoding encoding,
+                                            CFAllocatorRef deallocator);
+#define kCFAllocatorNull (static_cast<CFAllocatorRef>(nullptr))
+
+// The alert answers what a test scripted (StandinScriptAlertResponse); it is
+// recorded with its flags and the header and message texts joined by "|".
+enum : CFOptionFlags
+{
+  kCFUserNotificationNoteAlertLevel = 1,
+  kCFUserNotificationDefaultResponse = 0,
+  kCFUserNotificationAlternateResponse = 1,
+  kCFUserNotificationOtherResponse = 2,
+  kCFUserNotificationCancelResponse = 3
+};
+int32_t CFUserNotificationDisplayAlert(CFTimeInterval timeout, CFOptionFlags flags, CFURLRef iconURL,
+                                       CFURLRef soundURL, CFURLRef localizationURL, CFStringRef alertHeader,
+                                       CFStringRef alertMessage, CFStringRef defaultButtonTitle,
+                                       CFStringRef alternateButtonTitle, CFStringRef otherButtonTitle,
+                                       CFOptionFlags* responseFlags);
+
 CFTypeRef CFRetain(CFTypeRef object);
 void CFRelease(CFTypeRef object);
 CFDictionaryRef CFDictionaryCreate(CFAllocatorRef allocator, const void** keys, const void** values, CFIndex count,

@@ -43,12 +43,23 @@ typedef struct CGColor* CGColorRef;
 typedef struct CGColorSpace* CGColorSpaceRef;
 typedef const struct CGPath* CGPathRef;
 typedef uint32_t CGBitmapInfo;
+typedef struct CGImage* CGImageRef;
+typedef struct CGDataProvider* CGDataProviderRef;
+typedef void (*CGDataProviderReleaseDataCallback)(void* info, const void* data, size_t size);
+typedef uint32_t CGDirectDisplayID;
+typedef int32_t CGError;
+typedef int32_t CGColorRenderingIntent;
+enum : CGColorRenderingIntent
+{
+  kCGRenderingIntentDefault = 0
+};
 
 enum : uint32_t
 {
   kCGImageAlphaNoneSkipFirst = 6
 };
 
+inline CGSize CGSizeMake(CGFloat width, CGFloat height) { return CGSize{width, height}; }
 inline CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat width, CGFloat height)
 {
   return CGRect{{x, y}, {width, height}};
@@ -77,6 +88,34 @@ void CGContextFillRect(CGContextRef context, CGRect rect);
 // components: red, green, blue, alpha (0 to 1).
 CGColorRef CGColorCreate(CGColorSpaceRef space, const CGFloat* components);
 void CGColorRelease(CGColorRef color);
+// Images: a provider over caller memory (not copied; the callback runs when
+// the provider goes), an image over a provider (the same pixel layout as the
+// bitmap contexts), drawn into a user-space rectangle with nearest-pixel
+// sampling; image row 0 is the top of the rectangle (device y grows upwards).
+CGDataProviderRef CGDataProviderCreateWithData(void* info, const void* data, size_t size,
+                                               CGDataProviderReleaseDataCallback releaseData);
+void CGDataProviderRelease(CGDataProviderRef provider);
+// Null unless 8 bits per component, 32 per pixel, info kCGImageAlphaNoneSkipFirst,
+// bytesPerRow at least 4 x width and the provider holding height x bytesPerRow.
+CGImageRef CGImageCreate(size_t width, size_t height, size_t bitsPerComponent, size_t bitsPerPixel,
+                         size_t bytesPerRow, CGColorSpaceRef space, CGBitmapInfo info, CGDataProviderRef provider,
+                         const CGFloat* decode, bool shouldInterpolate, CGColorRenderingIntent intent);
+void CGImageRelease(CGImageRef image);
+void CGContextDrawImage(CGContextRef context, CGRect rect, CGImageRef image);
+// The size through the context's transform (absolute values).
+CGSize CGContextConvertSizeToDeviceSpace(CGContextRef context, CGSize size);
+void CGColorSpaceRelease(CGColorSpaceRef space);
+
+// The display: a stand-in main display (see MacosStandin.h for its height and
+// cursor state).
+CGDirectDisplayID CGMainDisplayID(void);
+// A new device colour space, or null while a test says the display has none.
+CGColorSpaceRef CGDisplayCopyColorSpace(CGDirectDisplayID display);
+CGError CGDisplayHideCursor(CGDirectDisplayID display);
+CGError CGDisplayShowCursor(CGDirectDisplayID display);
+CGError CGDisplayMoveCursorToPoint(CGDirectDisplayID display, CGPoint point);
+size_t CGDisplayPixelsHigh(CGDirectDisplayID display);
+
 CGPathRef CGPathCreateWithRect(CGRect rect, const CGAffineTransform* transform);
 void CGPathRelease(CGPathRef path);
 }

@@ -159,6 +159,8 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     ForgetDestroyedWindow();
     return DefWindowProcA(window, message, wParam, lParam);
   }
+  // The box asks for its colours also while it has the focus.
+  if (message == WM_CTLCOLOREDIT) return BoxColors(reinterpret_cast<HDC>(wParam));
   // While the box has the focus the editor only listens for presses and the
   // wheel, which cancel the entry.
   if (mEditBox && mEditState == kEditFocused) {
@@ -188,17 +190,6 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     case WM_TIMER:
       if (wParam == kRedrawTimerId) OnTimerTick();
       return 0;
-    case WM_CTLCOLOREDIT: {
-      if (!mEditControl) return 0;
-      const IText& style = *mEditControl->GetText();
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, style.mEntryBackground.ToColorRef());
-      SetTextColor(dc, style.mEntryForeground.ToColorRef());
-      SetBkMode(dc, OPAQUE);
-      // The box's empty area takes the same colour as the text's background.
-      SetDCBrushColor(dc, style.mEntryBackground.ToColorRef());
-      return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-    }
     case WM_MOUSEMOVE:
       HandleMouseMove(wParam, lParam);
       return 0;
@@ -256,6 +247,17 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+LRESULT IGraphicsWin::BoxColors(HDC dc) {
+  if (!mEditControl) return 0;
+  const IText& style = *mEditControl->GetText();
+  SetBkColor(dc, style.mEntryBackground.ToColorRef());
+  SetTextColor(dc, style.mEntryForeground.ToColorRef());
+  SetBkMode(dc, OPAQUE);
+  // The box's empty area takes the same colour as the text's background.
+  SetDCBrushColor(dc, style.mEntryBackground.ToColorRef());
+  return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
 }
 
 void IGraphicsWin::HandleMouseMove(WPARAM wParam, LPARAM lParam) {

@@ -111,6 +111,8 @@ class IGraphicsWin : public IGraphics {
   LRESULT HandleEditMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleKeyDown(HWND window, WPARAM wParam, LPARAM lParam);
   void HandleMouseMove(WPARAM wParam, LPARAM lParam);
+  // WM_CTLCOLOREDIT: the open box's entry colours, or 0 without a box.
+  LRESULT BoxColors(HDC dc);
   void HandlePaint(HWND window);
   void OnTimerTick();
   // Applies the box's text (commit) or not (cancel), then closes the box.

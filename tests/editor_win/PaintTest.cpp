@@ -41,6 +41,39 @@ TEST_F(EditorWinTest, ChangedControlAppearsOnTheTimerAndWindowEqualsBackBuffer) 
   EXPECT_TRUE(WriteWindowImagePng(image, "editor-view.png"));
 }
 
+// At scale 1.5 the back buffer's unscaled area is stretched onto the window:
+// the knob probe {40, 40, 140, 140} covers device pixels 60 to 209.
+TEST_F(EditorWinTest, PaintingStretchesToTheDisplayScale) {
+  OpenEditor(1.5);
+  PumpMessagesFor(200);
+  WindowImage image;
+  ASSERT_TRUE(CaptureWindow(Window(), &image));
+  ASSERT_EQ(image.width, 696);
+  const uint32_t probe = ProbeControl::ColourFor(0.5) & 0x00FFFFFF;
+  EXPECT_EQ(image.At(61, 61), probe);
+  EXPECT_EQ(image.At(208, 208), probe);
+  EXPECT_NE(image.At(58, 135), probe);
+  EXPECT_NE(image.At(211, 135), probe);
+}
+
+// The box shows the control's entry colours.
+TEST_F(EditorWinTest, TextEntryBoxTakesTheEntryColours) {
+  OpenEditor();
+  IText style(14, kColorBlack, "Arial", IText::kStyleNormal, IText::kAlignLeft, 0, IText::kQualityDefault,
+              IColor(255, 20, 200, 40), IColor(255, 250, 250, 250));
+  knobProbe->SetText(style);
+  IRECT rect(40, 40, 140, 60);
+  editor->CreateTextEntry(knobProbe, knobProbe->GetText(), &rect, "", plug->GetParam(0));
+  HWND box = editor->TextEntryWindow();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(box, GWL_STYLE)), 0x50000084u);  // left-aligned
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  WindowImage image;
+  ASSERT_TRUE(CaptureWindow(box, &image));
+  EXPECT_EQ(image.width, 101);
+  EXPECT_EQ(image.At(image.width - 3, image.height / 2), 0x14C828u);  // RGB(20, 200, 40)
+}
+
 TEST_F(EditorWinTest, NothingToPaintStillValidates) {
   OpenEditor(1.0, 0, false);
   ASSERT_EQ(editor->NControls(), 0);

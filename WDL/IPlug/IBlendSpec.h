@@ -1,6 +1,6 @@
 #pragma once
 // How a control is combined with the back buffer: a method and the blit
-// opacity (1.0 normal, 0.25 disabled, 0.0 hidden). A missing spec means
+// opacity (1.0 normal, 0.25 disabled, 0.0 hidden). No blend record means
 // {kMethodAlpha, 1.0}.
 
 struct IBlendSpec {

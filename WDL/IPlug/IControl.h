@@ -115,12 +115,13 @@ class IControl {
   // Negative while no value has been pushed from the plug-in.
   double GetDefaultValue() const { return mDefaultValue.load(std::memory_order_relaxed); }
   void SetDefaultValue(double normalized) { mDefaultValue.store(normalized, std::memory_order_relaxed); }
-  double GetClampLo() const { return mClampLo; }
-  double GetClampHi() const { return mClampHi; }
+  // Creating thread, before the audio thread marks the control.
   void SetClamps(double lo, double hi) {
     mClampLo = lo;
     mClampHi = hi;
   }
+  double GetClampLo() const { return mClampLo; }
+  double GetClampHi() const { return mClampHi; }
   bool IsHidden() const { return mHidden; }
   bool IsDisabled() const { return mDisabled; }
   // Any thread; the next paint draws the control and the one after too.

@@ -94,7 +94,8 @@ class IGraphics {
   // its window first. Deletes key catcher, controls (last to first), back
   // buffers and the editor's mutex.
   virtual ~IGraphics();
-  // Device pixels per editor pixel. Any thread that may ask the platform.
+  // Device pixels per editor pixel. Editor thread and the wrappers' size
+  // queries; no lock.
   virtual double GetDisplayScale() = 0;
   virtual void HideCursorForDrag() {}
   virtual void RestoreCursorAfterDrag() {}
@@ -156,7 +157,7 @@ class IGraphics {
   // font cannot be created. Allocates on a miss.
   LICE_IFont* FindOrCreateFont(IText* text);
 
-  // ---- Input (editor thread; see IGraphics_Input.cpp) ------------------------
+  // ---- Input (editor thread, no lock; see IGraphics_Input.cpp) ---------------
   // Mouse coordinates are device pixels of the view; controls see them
   // divided by the display scale.
 

@@ -80,7 +80,8 @@ void IGraphics::MouseDown(int x, int y, IMouseKeys* keys) {
       id.SetFormatted(kAaxParamIdLength, "%i", paramIdx + 1);
       if (mViewContainer->HandleParameterMouseDown(id.Get(), modifiers) == 0) {
         // The host took the click: no gesture begins, so no drag may follow.
-        ReleasePointerCapture();
+        mMouseCapture = -1;
+        mMouseX = mMouseY = -1;
         return;
       }
     }

@@ -124,8 +124,7 @@ TEST(CachedFontGlyphs, InvertedAndTurnedMasks)
       ASSERT_EQ(At(cw, 7 - y, x), At(plain, x, y)) << x << "," << y;
       ASSERT_EQ(At(ccw, y, 3 - x), At(plain, x, y)) << x << "," << y;
     }
-  // The inverted mask keeps the advance's empty column... none: all four are
-  // 255 - coverage, so nothing beyond the advance.
+  // The cell's empty columns are cut before the inversion could ink them.
   EXPECT_EQ(At(inverted, 4, 0), kBlack);
 }
 
@@ -264,5 +263,53 @@ TEST(CachedFontNative, DrawsThroughTheBitmapsOwnContext)
   EXPECT_EQ(TextStandin_Record().lastLength, 1);
   EXPECT_EQ(LICE_GETR(At(b, 0, 0)), 255u);  // the stamp of 'A'
   EXPECT_EQ(LICE_GETR(At(b, 8, 1)), 0u);    // no 'B'
+}
+}  // namespace
+
+namespace
+{
+// What a blit of one opaque source pixel does to one pixel at the weight.
+LICE_Pixel BlitOne(LICE_Pixel dest, LICE_Pixel source, int weight, int mode)
+{
+  LICE_MemBitmap d(1, 1), s(1, 1);
+  At(d, 0, 0) = dest;
+  At(s, 0, 0) = source;
+  LICE_BlitFromRect(&d, &s, 0, 0, 0, 0, 1, 1, float(weight) / 256.0f, mode);
+  return At(d, 0, 0);
+}
+
+// Every blend mode combines the colour with the weight of each mask value
+// as the blit combines an opaque pixel: anti-aliased masks at m + 1 (full
+// opacity), monochrome ones at the opacity's weight, and shadow marks in the
+// effect colour.
+TEST(CachedFontGlyphs, BlendModesWeighMasksLikeTheBlit)
+{
+  const LICE_Pixel background = LICE_RGBA(90, 140, 60, 200);
+  const LICE_Pixel fore = LICE_RGBA(200, 100, 50, 255), effect = LICE_RGBA(20, 220, 120, 255);
+  const char* shadow[8] = {"#+..", "+#+#", "#+#+", "+#+#", "#+#+", "+#+#", "#+#+", "+#+#"};
+  for (int mode = LICE_BLIT_MODE_COPY; mode <= LICE_BLIT_MODE_HSVADJ; ++mode)
+    for (int32_t flags : {0, int32_t(LICE_FONT_MONO), int32_t(LICE_FONT_SHADOW)})
+    {
+      auto font = MakeFont(8, flags);
+      font->SetForeColor(fore);
+      font->SetEffectColor(effect);
+      const int weight = flags ? 192 : 256;
+      font->SetBlendMode(mode, float(weight) / 256.0f);
+      LICE_MemBitmap b(6, 9);
+      Fill(b, background);
+      LICE_Rect r = {0, 0, 6, 9};
+      font->DrawText(&b, "A", -1, &r, 0);
+      for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 4; ++x)
+        {
+          const int m = TextStandin_Coverage('A', 8, x, y);
+          LICE_Pixel expected = background;
+          if (!flags && m) expected = BlitOne(background, fore, m + 1, mode);
+          if (flags == LICE_FONT_MONO && m > 130) expected = BlitOne(background, fore, weight, mode);
+          if (flags == LICE_FONT_SHADOW && shadow[y][x] != '.')
+            expected = BlitOne(background, shadow[y][x] == '#' ? fore : effect, weight, mode);
+          ASSERT_EQ(At(b, x, y), expected) << "mode " << mode << " flags " << flags << " at " << x << "," << y;
+        }
+    }
 }
 }  // namespace

@@ -8,6 +8,7 @@ if(VO_WINDOWS)
     ${dir}/IGraphicsWin_Dialogs.cpp
     ${dir}/IGraphicsWin_Menus.cpp
     ${dir}/IGraphicsWin_TextEntry.cpp
+    ${dir}/IGraphicsWin_Tooltips.cpp
     ${dir}/WinPopupMenu.cpp
     ${dir}/WinEditorWindowClass.cpp
     ${dir}/WinFileFilter.cpp

@@ -9,6 +9,17 @@
 namespace vo {
 namespace {
 
+// Runs the message loop until the window shows colour at (x, y), for at
+// most a second (25 redraw ticks); answers the last capture.
+WindowImage WaitForPixel(HWND window, int x, int y, uint32_t colour) {
+  WindowImage image;
+  for (int waited = 0; waited < 1000; waited += 20) {
+    PumpMessagesFor(20);
+    if (CaptureWindow(window, &image) && image.At(x, y) == (colour & 0x00FFFFFF)) break;
+  }
+  return image;
+}
+
 // Every window pixel equals the back buffer's (without its alpha byte).
 int CountDifferences(const WindowImage& image, LICE_SysBitmap* back) {
   int differences = 0;
@@ -20,20 +31,18 @@ int CountDifferences(const WindowImage& image, LICE_SysBitmap* back) {
 
 TEST_F(EditorWinTest, ChangedControlAppearsOnTheTimerAndWindowEqualsBackBuffer) {
   OpenEditor();
-  PumpMessagesFor(200);  // the first ticks paint everything
-  WindowImage image;
-  ASSERT_TRUE(CaptureWindow(Window(), &image));
+  const int cx = (kKnobProbeRect.L + kKnobProbeRect.R) / 2, cy = (kKnobProbeRect.T + kKnobProbeRect.B) / 2;
+  // The first ticks paint everything.
+  WindowImage image = WaitForPixel(Window(), cx, cy, ProbeControl::ColourFor(0.5));
   ASSERT_EQ(image.width, 464);
   ASSERT_EQ(image.height, 480);
-  const int cx = (kKnobProbeRect.L + kKnobProbeRect.R) / 2, cy = (kKnobProbeRect.T + kKnobProbeRect.B) / 2;
   EXPECT_EQ(image.At(cx, cy), ProbeControl::ColourFor(0.5) & 0x00FFFFFF);
 
   // The host moves parameter 0 to 8 of 0..10: the probe shows 0.8 within a
   // few ticks of the real timer.
   plug->GetParam(0)->RestoreValue(8.0);
   editor->SetParameterValueFromPlug(0, 8.0, false);
-  PumpMessagesFor(200);
-  ASSERT_TRUE(CaptureWindow(Window(), &image));
+  image = WaitForPixel(Window(), cx, cy, ProbeControl::ColourFor(0.8));
   EXPECT_EQ(image.At(cx, cy), ProbeControl::ColourFor(0.8) & 0x00FFFFFF);
   EXPECT_EQ(CountDifferences(image, editor->GetBackBuffer()), 0);
 
@@ -45,11 +54,9 @@ TEST_F(EditorWinTest, ChangedControlAppearsOnTheTimerAndWindowEqualsBackBuffer) 
 // the knob probe {40, 40, 140, 140} covers device pixels 60 to 209.
 TEST_F(EditorWinTest, PaintingStretchesToTheDisplayScale) {
   OpenEditor(1.5);
-  PumpMessagesFor(200);
-  WindowImage image;
-  ASSERT_TRUE(CaptureWindow(Window(), &image));
-  ASSERT_EQ(image.width, 696);
   const uint32_t probe = ProbeControl::ColourFor(0.5) & 0x00FFFFFF;
+  WindowImage image = WaitForPixel(Window(), 61, 61, probe);
+  ASSERT_EQ(image.width, 696);
   EXPECT_EQ(image.At(61, 61), probe);
   EXPECT_EQ(image.At(208, 208), probe);
   EXPECT_NE(image.At(58, 135), probe);

@@ -1,14 +1,12 @@
 // The editor window: creation and destruction, the window procedure with its
-// paint, timer, mouse and key handling, tooltips, resizing and the display
-// scale.
+// paint, timer, mouse and key handling, resizing, the cursor, images and the
+// display scale.
 
 #include "IGraphicsWin.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstring>
 
 #include "IControl.h"
@@ -25,9 +23,6 @@ double IGraphicsWin::sNextFrameRate = 25.0;
 namespace {
 constexpr const char* kWindowTitle = "IPlug";
 constexpr DWORD kWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-// The tool record of the tooltip messages: its version-2 size, 64 bytes.
-constexpr UINT kToolRecordSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
-static_assert(kToolRecordSize == 64, "tool record size");
 
 // Scales an edge to device pixels or back, in single precision, truncated.
 int ScaleEdge(int edge, float factor) { return static_cast<int>(static_cast<float>(edge) * factor); }
@@ -159,6 +154,8 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     ForgetDestroyedWindow();
     return DefWindowProcA(window, message, wParam, lParam);
   }
+  // The box asks for its colours also while it has the focus.
+  if (message == WM_CTLCOLOREDIT) return BoxColors(reinterpret_cast<HDC>(wParam));
   // While the box has the focus the editor only listens for presses and the
   // wheel, which cancel the entry.
   if (mEditBox && mEditState == kEditFocused) {
@@ -188,17 +185,6 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     case WM_TIMER:
       if (wParam == kRedrawTimerId) OnTimerTick();
       return 0;
-    case WM_CTLCOLOREDIT: {
-      if (!mEditControl) return 0;
-      const IText& style = *mEditControl->GetText();
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, style.mEntryBackground.ToColorRef());
-      SetTextColor(dc, style.mEntryForeground.ToColorRef());
-      SetBkMode(dc, OPAQUE);
-      // The box's empty area takes the same colour as the text's background.
-      SetDCBrushColor(dc, style.mEntryBackground.ToColorRef());
-      return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-    }
     case WM_MOUSEMOVE:
       HandleMouseMove(wParam, lParam);
       return 0;
@@ -256,6 +242,17 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+LRESULT IGraphicsWin::BoxColors(HDC dc) {
+  if (!mEditControl) return 0;
+  const IText& style = *mEditControl->GetText();
+  SetBkColor(dc, style.mEntryBackground.ToColorRef());
+  SetTextColor(dc, style.mEntryForeground.ToColorRef());
+  SetBkMode(dc, OPAQUE);
+  // The box's empty area takes the same colour as the text's background.
+  SetDCBrushColor(dc, style.mEntryBackground.ToColorRef());
+  return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
 }
 
 void IGraphicsWin::HandleMouseMove(WPARAM wParam, LPARAM lParam) {
@@ -416,46 +413,3 @@ LICE_IBitmap* IGraphicsWin::LoadBitmapResource(int id, const char* name) {
   if (_stricmp(extension, "png") != 0) return nullptr;
   return LICE_ReadPNGResource(mModule, id);
 }
-
-// ---- Tooltips ---------------------------------------------------------------
-
-void IGraphicsWin::CreateTooltips() {
-  INITCOMMONCONTROLSEX init = {sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES};
-  bool ok = InitCommonControlsEx(&init) != 0;
-  if (ok) {
-    mTooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, mWindow, nullptr, mModule, nullptr);
-    ok = mTooltip != nullptr;
-  }
-  if (ok) {
-    SetWindowPos(mTooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    TTTOOLINFOA tool = {};
-    tool.cbSize = kToolRecordSize;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = mWindow;
-    tool.uId = reinterpret_cast<UINT_PTR>(mWindow);
-    ok = SendMessageA(mTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
-  }
-  if (!ok) {
-    if (mTooltip) DestroyWindow(mTooltip);
-    mTooltip = nullptr;
-    EnableTooltips(false);
-  }
-}
-
-void IGraphicsWin::SetTooltipText(const char* text) {
-  if (!mTooltip) return;
-  TTTOOLINFOA tool = {};
-  tool.cbSize = kToolRecordSize;
-  tool.hwnd = mWindow;
-  tool.uId = reinterpret_cast<UINT_PTR>(mWindow);
-  tool.lpszText = const_cast<char*>(text);
-  SendMessageA(mTooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void IGraphicsWin::HideTooltip() {
-  SetTooltipText(nullptr);
-  mTooltipShown = false;
-}
-
-void IGraphicsWin::ShowTooltip(const char* text) { SetTooltipText(text); }

@@ -28,19 +28,25 @@ class IGraphicsWin : public IGraphics {
   void SetModuleInstance(HINSTANCE module) { mModule = module; }
   HINSTANCE ModuleInstance() const { return mModule; }
 
-  // ---- Platform slots (editor thread) -----------------------------------
+  // ---- Platform slots --------------------------------------------------
+  // All on the editor thread; none takes a lock (ResizeEditor's base takes
+  // the plug-in mutex while it deletes the controls).
 
   // Inside WM_PAINT: copies the area of the back buffer, scaled to device
   // pixels, onto the window. No allocation.
   bool PaintDirtyArea(IRECT* area) override;
-  // The next timer tick closes the open box without applying it.
+  // The next timer tick closes the open box without applying it; nothing
+  // without a box. No allocation.
   void CancelTextEntry() override;
-  // Allocates (new back buffers). Grows or shrinks the window and, unless the
-  // host sizes the view itself, its parent and grandparent.
+  // Allocates (new back buffers). Closes an open text-entry box at once (its
+  // control goes), then grows or shrinks the window and, unless the host
+  // sizes the view itself, its parent and grandparent.
   void ResizeEditor(int width, int height) override;
+  // No allocation.
   bool HasOpenWindow() override { return mWindow != nullptr; }
   const char* GraphicsApiName() override { return "Windows GDI"; }
-  // Blocks until the user answers.
+  // Modal: blocks until the user answers. The owner is the host's top-level
+  // window, found once.
   int ShowMessageBox(const char* text, const char* caption, int type) override;
   // Modal; allocates. The menu that holds the chosen item (its chosen index
   // set), or null when nothing was chosen or the menu could not be built.
@@ -57,24 +63,30 @@ class IGraphicsWin : public IGraphics {
   // Modal; allocates. file is empty afterwards when nothing was chosen, when
   // no window is open or when the extensions do not fit the dialog.
   void ShowFileDialog(StringBuffer* file, int action, StringBuffer* dir, const char* extensions) override;
-  // Modal; on acceptance the editor's picked colour takes the chosen RGB.
+  // Modal; false without a window or when cancelled. On acceptance the
+  // editor's picked colour takes the chosen RGB (its alpha stays). The 16
+  // custom colours are allocated on first use.
   bool PromptForColor(IColor* color, const char* title) override;
+  // Asks first when confirmText is given (modal), opens url through the shell
+  // when online, and shows errorText otherwise.
   bool OpenWebLink(const char* url, const char* caption, const char* confirmText, const char* errorText) override;
-  // Allocates (the window). The editor window, or null when it could not be
-  // created.
+  // Allocates (the window, the tooltip window). The editor window, or null
+  // when it could not be created. An open window is closed first and its
+  // position and size kept.
   void* AttachToParentWindow(void* parent) override;
-  // Closes an open text-entry box and the window.
+  // Closes an open text-entry box, the tooltip and the window. No allocation.
   void DetachView() override;
   void* NativeWindowHandle() override { return mWindow; }
   // Allocates. Unicode clipboard text as UTF-8.
   bool ReadClipboardText(StringBuffer* out) override;
-  // The screen's logical pixels per inch / 96.
+  // The screen's logical pixels per inch / 96. No allocation.
   double GetDisplayScale() override;
+  // No allocation.
   void HideCursorForDrag() override;
   void RestoreCursorAfterDrag() override;
   void RefreshTooltips() override {}
   // A resource of type "PNG" with the id, for a name with a PNG extension
-  // (any case); null for any other name, an empty one or null.
+  // (any case); null for any other name, an empty one or null. Allocates.
   LICE_IBitmap* LoadBitmapResource(int id, const char* name) override;
 
   // ---- For tests ----------------------------------------------------------
@@ -85,7 +97,9 @@ class IGraphicsWin : public IGraphics {
   int TextEntryState() const { return mEditState; }
 
  private:
-  // Edit states of the text-entry box.
+  // The text-entry box's state, carried out by the next redraw tick: the box
+  // has the focus (the editor window then takes only presses and the wheel,
+  // which cancel), the editor repainted around the box, cancel, commit.
   enum EditState { kEditIdle = 0, kEditFocused = 1, kEditRepainted = 2, kEditCancel = 3, kEditCommit = 4 };
 
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -97,12 +111,14 @@ class IGraphicsWin : public IGraphics {
   LRESULT HandleEditMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleKeyDown(HWND window, WPARAM wParam, LPARAM lParam);
   void HandleMouseMove(WPARAM wParam, LPARAM lParam);
+  // WM_CTLCOLOREDIT: the open box's entry colours, or 0 without a box.
+  LRESULT BoxColors(HDC dc);
   void HandlePaint(HWND window);
   void OnTimerTick();
   // Applies the box's text (commit) or not (cancel), then closes the box.
   void FinishTextEntry(bool apply);
   // Destroys the box and its font and forgets them; the edit state returns
-  // to idle. Nothing without a box.
+  // to idle.
   void CloseTextEntry();
   // The window was destroyed from outside (its host destroyed it first):
   // forget the window, the box and the tooltip, and count the window closed.

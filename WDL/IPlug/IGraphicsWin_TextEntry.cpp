@@ -2,8 +2,6 @@
 // Return commits, Escape cancels and a parameter box accepts only what a
 // number of its kind can hold. The redraw timer applies and closes it.
 
-#include <cstdint>
-
 #include "IControl.h"
 #include "IGraphicsWin.h"
 #include "IPlugParameter.h"
@@ -14,8 +12,7 @@ constexpr int kEditBoxId = 99;
 // Marks the box's user data as ours.
 constexpr LONG_PTR kEditBoxMarker = static_cast<LONG_PTR>(0xdeadf00b);
 // The box's text is read into this many bytes (at most 31 characters).
-constexpr int kEditTextCapacity = 32;
-
+constexpr int kEditTextCapacity = IGraphics::kMaxEntryText + 1;
 }  // namespace
 
 void IGraphicsWin::CreateTextEntry(IControl* control, IText* text, IRECT* rect, const char* initialText,

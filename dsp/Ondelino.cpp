@@ -28,6 +28,7 @@ Ondelino::Ondelino()
 {
   for (DelayLine& line : mDelayLines)
     line.mDelay = DelaySamples(line, kCentreDelayMs);
+  mProcessesInPieces = true;
 }
 
 void Ondelino::SetMix(double x)
@@ -159,8 +160,13 @@ bool Ondelino::UsesVectorPath()
 
 void Ondelino::ProcessFrames(double* frames, int nFrames)
 {
-  mInputPeak = 0.0;
-  mOutputPeak = 0.0;
+  // A later piece of one oversampled block carries the peaks on (a running
+  // maximum comes out the same in pieces as over the whole block).
+  if (!mBlockContinues)
+  {
+    mInputPeak = 0.0;
+    mOutputPeak = 0.0;
+  }
   if (nFrames <= 0)
     return;
   if (!mDelayLines[0].mBuffer || !mDelayLines[1].mBuffer)
@@ -190,8 +196,8 @@ void Ondelino::ProcessFrames(double* frames, int nFrames)
   }
   LoadSection(b.sectionA, mDelayLines[0].mSectionA, mDelayLines[1].mSectionA);
   LoadSection(b.sectionB, mDelayLines[0].mSectionB, mDelayLines[1].mSectionB);
-  b.inputPeak = 0.0;
-  b.outputPeak = 0.0;
+  b.inputPeak = mInputPeak;
+  b.outputPeak = mOutputPeak;
   const bool vector = UsesVectorPath();
 
   for (int start = 0; start < nFrames; start += Dsp::kOndelinoChunkFrames)

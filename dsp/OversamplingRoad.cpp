@@ -25,6 +25,10 @@ bool gSaturationUsesAvx2 = DetectAvx2();
 #else
 bool gRoadUsesAvx = false;
 bool gSaturationUsesAvx2 = false;
+
+// Never called: PiecewiseRoadTakes answers false in a build without the
+// vector path.
+void RunRoadStep(const RoadBlock&, FilterRun&, size_t, size_t, FilterRun&, size_t, size_t) {}
 #endif
 
 bool PiecewiseRoadTakes(const Cascade& filter, size_t nFrames)

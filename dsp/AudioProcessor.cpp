@@ -1,5 +1,7 @@
 #include "AudioProcessor.h"
 
+#include "OversamplingRoad.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -130,6 +132,13 @@ void AudioProcessor::ProcessOversampled(double* frames, int nFrames)
   double* raised = mRaised.Data();
   double* dry = mDry.Data();
 
+  if (mProcessesInPieces && Dsp::PiecewiseRoadTakes(mUpsamplingFilter, raisedFrames) &&
+      Dsp::PiecewiseRoadTakes(mDecimationFilter, raisedFrames))
+  {
+    ProcessInPieces(frames, n);
+    return;
+  }
+
   // Zero-order hold: each frame f times in a row, no gain correction.
   for (size_t i = 0; i < n; ++i)
   {
@@ -153,4 +162,36 @@ void AudioProcessor::ProcessOversampled(double* frames, int nFrames)
     frames[2 * i] = raised[2 * i * f];
     frames[2 * i + 1] = raised[2 * i * f + 1];
   }
+}
+
+void AudioProcessor::ProcessInPieces(double* frames, size_t n)
+{
+  // Pieces of about one chunk of the derived class's work at the raised rate;
+  // small enough that a piece's raised and dry frames stay in the first-level
+  // cache between the filters and the derived class.
+  const size_t f = static_cast<size_t>(mOversampling);
+  const size_t piece = f < 64 ? 64 / f : 1;
+  Dsp::FilterRun& up = mUpRun;
+  Dsp::FilterRun& down = mDownRun;
+  Dsp::BeginFilterRun(mUpsamplingFilter, up);
+  Dsp::BeginFilterRun(mDecimationFilter, down);
+  Dsp::RoadBlock& road = mRoad;
+  Dsp::SetUpRoad(road, frames, mRaised.Data(), mDry.Data(), f, mMix);
+
+  // Each step filters the next piece up while it filters the previous one
+  // (already processed) down.
+  size_t previousFirst = 0, previousCount = 0;
+  for (size_t first = 0; first < n; first += piece)
+  {
+    const size_t count = n - first < piece ? n - first : piece;
+    Dsp::RunRoadStep(road, up, first, count, down, previousFirst, previousCount);
+    mBlockContinues = first > 0;
+    ProcessFrames(road.raised + 2 * first * f, static_cast<int>(count * f));
+    previousFirst = first;
+    previousCount = count;
+  }
+  mBlockContinues = false;
+  Dsp::RunRoadStep(road, up, 0, 0, down, previousFirst, previousCount);
+  Dsp::EndFilterRun(mUpsamplingFilter, up);
+  Dsp::EndFilterRun(mDecimationFilter, down);
 }

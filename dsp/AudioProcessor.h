@@ -4,6 +4,7 @@
 
 #include "AlignedBuffer.h"
 #include "Dsp.h"
+#include "OversamplingRoad.h"
 
 class AudioProcessor
 {
@@ -34,7 +35,9 @@ public:
   virtual void ConfigureForRate() = 0;
 
   // Audio thread. Processes nFrames interleaved stereo frames in place, at
-  // the oversampling factor. A block of 0 or fewer frames does nothing. The per-block buffers
+  // the oversampling factor (in pieces where the derived class allows it and
+  // the anti-alias filters take their vector path; the results are the same
+  // bits as the whole block's). A block of 0 or fewer frames does nothing. The per-block buffers
   // live on between blocks and only grow: after the first block of a given
   // size (at a given factor) nothing is allocated. When a buffer cannot be
   // allocated the block is left unchanged. A NaN input sample is taken as 0
@@ -63,9 +66,24 @@ protected:
   Dsp::ChebyIILowPass<6, 2> mUpsamplingFilter;
   Dsp::ChebyIILowPass<6, 2> mDecimationFilter;
 
+  // Set by a derived class (at construction) whose ProcessFrames gives the
+  // same results when an oversampled block reaches it in consecutive pieces,
+  // as long as it keeps its per-block results (peaks) running while
+  // mBlockContinues is set. ProcessOversampled may then interleave the two
+  // anti-alias filters over the pieces.
+  bool mProcessesInPieces = false;
+  // Set by ProcessOversampled while it hands the second or a later piece of
+  // one block to ProcessFrames.
+  bool mBlockContinues = false;
+
 private:
   void DesignAntiAliasFilters();
+  // The oversampled road for a block of n (sanitised) frames in pieces.
+  void ProcessInPieces(double* frames, size_t n);
 
   Dsp::AlignedBuffer mRaised; // the held-up frames (factor 2 or more)
   Dsp::AlignedBuffer mDry;    // the unprocessed copy
+  Dsp::FilterRun mUpRun;      // the filters' registers during ProcessInPieces
+  Dsp::FilterRun mDownRun;
+  Dsp::RoadBlock mRoad;
 };

@@ -7,7 +7,7 @@
 
 float RandomUniform()
 {
-  return static_cast<float>(std::rand()) / (static_cast<float>(RAND_MAX) / 2.0f) - 1.0f;
+  return UniformFromDraw(std::rand());
 }
 
 const double kDelayLineHissGain = std::exp(-10.1313744091736);

@@ -2,11 +2,18 @@
 #pragma once
 
 #include "AlignedBuffer.h"
+#include <cstdlib>
 #include "Dsp.h"
 
 // A random value u = rand() / (RAND_MAX / 2) - 1 in single precision, uniform
 // in [-1, 1], from the platform's process-wide generator (seeded with srand).
 float RandomUniform();
+
+// The same value from a draw r already taken from the generator.
+inline float UniformFromDraw(int r)
+{
+  return static_cast<float>(r) / (static_cast<float>(RAND_MAX) / 2.0f) - 1.0f;
+}
 
 // -88 dB: the hiss level of a delay line, exp(-10.1313744091736).
 extern const double kDelayLineHissGain;

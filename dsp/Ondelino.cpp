@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 const double kOndelinoHissGain = std::exp(-11.0524084463712);
 
@@ -28,6 +29,7 @@ Ondelino::Ondelino()
 {
   for (DelayLine& line : mDelayLines)
     line.mDelay = DelaySamples(line, kCentreDelayMs);
+  mProcessesInPieces = true;
 }
 
 void Ondelino::SetMix(double x)
@@ -159,8 +161,13 @@ bool Ondelino::UsesVectorPath()
 
 void Ondelino::ProcessFrames(double* frames, int nFrames)
 {
-  mInputPeak = 0.0;
-  mOutputPeak = 0.0;
+  // A later piece of one oversampled block carries the peaks on (a running
+  // maximum comes out the same in pieces as over the whole block).
+  if (!mBlockContinues)
+  {
+    mInputPeak = 0.0;
+    mOutputPeak = 0.0;
+  }
   if (nFrames <= 0)
     return;
   if (!mDelayLines[0].mBuffer || !mDelayLines[1].mBuffer)
@@ -190,8 +197,8 @@ void Ondelino::ProcessFrames(double* frames, int nFrames)
   }
   LoadSection(b.sectionA, mDelayLines[0].mSectionA, mDelayLines[1].mSectionA);
   LoadSection(b.sectionB, mDelayLines[0].mSectionB, mDelayLines[1].mSectionB);
-  b.inputPeak = 0.0;
-  b.outputPeak = 0.0;
+  b.inputPeak = mInputPeak;
+  b.outputPeak = mOutputPeak;
   const bool vector = UsesVectorPath();
 
   for (int start = 0; start < nFrames; start += Dsp::kOndelinoChunkFrames)
@@ -237,13 +244,31 @@ void Ondelino::PrepareChunk(int n)
 
   if (mBlock.hiss)
   {
+    // The draws first, in their order, with nothing else between the calls;
+    // then their values, four at a time where the compiler vectorises the
+    // conversion (the same single-precision operations per value).
     const bool lineHiss[2] = {mDelayLines[0].mHiss, mDelayLines[1].mHiss};
+    const bool outputHiss = mAnalogHiss;
+    int count = 0;
     for (int f = 0; f < n; ++f)
     {
       for (int c = 0; c < 2; ++c)
       {
-        chunk.lineNoise[2 * f + c] = lineHiss[c] ? RandomUniform() * kDelayLineHissGain : -0.0;
-        chunk.outputNoise[2 * f + c] = mAnalogHiss ? RandomUniform() * kOndelinoHissGain : -0.0;
+        if (lineHiss[c])
+          chunk.draws[count++] = std::rand();
+        if (outputHiss)
+          chunk.draws[count++] = std::rand();
+      }
+    }
+    for (int k = 0; k < count; ++k)
+      chunk.uniform[k] = UniformFromDraw(chunk.draws[k]);
+    int k = 0;
+    for (int f = 0; f < n; ++f)
+    {
+      for (int c = 0; c < 2; ++c)
+      {
+        chunk.lineNoise[2 * f + c] = lineHiss[c] ? chunk.uniform[k++] * kDelayLineHissGain : -0.0;
+        chunk.outputNoise[2 * f + c] = outputHiss ? chunk.uniform[k++] * kOndelinoHissGain : -0.0;
       }
     }
   }

@@ -59,7 +59,7 @@ public:
   double mWidth = 1.0;
   double mInputGain = 1.0;
   double mOutputGain = 1.0;
-  double mInputPeak = 0.0;  // largest input sample (after input gain) of the last ProcessFrames
+  double mInputPeak = 0.0;  // largest input sample (after input gain) of the last block
   double mOutputPeak = 0.0; // largest output sample (before the width stage)
   bool mAnalogEmu = true;
   bool mAnalogHiss = true;

@@ -59,6 +59,10 @@ struct OndelinoChunk
   // -0.0 leaves every value, signed zeros included, exactly as it was.
   alignas(16) double lineNoise[2 * kOndelinoChunkFrames];
   alignas(16) double outputNoise[2 * kOndelinoChunkFrames];
+  // The chunk's draws from the random generator, in the order taken, and
+  // their uniform values.
+  alignas(16) int draws[4 * kOndelinoChunkFrames];
+  alignas(16) float uniform[4 * kOndelinoChunkFrames];
   // Between the passes of the per-frame loop: the input after gain and
   // saturation (the dry path), and the delay lines' filtered input.
   alignas(16) double dry[2 * kOndelinoChunkFrames];

@@ -7,7 +7,8 @@
 //
 // The Lanes type provides: Load/Store of a frame, Both(v), Make(l, r),
 // Gather/Scatter to the two delay buffers, + - *, Max (a > b ? a : b per
-// lane), Mask and Select, Tanh, SplitDelay (the interpolator's whole and
+// lane), Mask and Select, Tanh, InputPass and LinePass (a whole saturation
+// pass in a wider form, or false where there is none), SplitDelay (the interpolator's whole and
 // fractional part), MidSide (the width stage) and Left/Right.
 #pragma once
 
@@ -84,13 +85,16 @@ void RunOndelinoFrames(OndelinoBlock& b, OndelinoChunk& chunk, double* frames, i
   {
     const Lanes inputGain = Lanes::Both(b.inputGain);
     Lanes inputPeak = zero;
-    for (int f = 0; f < n; ++f)
+    if (!Lanes::InputPass(frames, dry, n, b.inputGain, kInputSat, inputPeak))
     {
-      Lanes x = Lanes::Load(frames + 2 * f) * inputGain;
-      inputPeak = Lanes::Max(x, inputPeak);
-      if (kInputSat)
-        x = Lanes::Tanh(x * drive) * makeup;
-      x.Store(dry + 2 * f);
+      for (int f = 0; f < n; ++f)
+      {
+        Lanes x = Lanes::Load(frames + 2 * f) * inputGain;
+        inputPeak = Lanes::Max(x, inputPeak);
+        if (kInputSat)
+          x = Lanes::Tanh(x * drive) * makeup;
+        x.Store(dry + 2 * f);
+      }
     }
     MergePeak(b.inputPeak, inputPeak);
   }
@@ -107,7 +111,7 @@ void RunOndelinoFrames(OndelinoBlock& b, OndelinoChunk& chunk, double* frames, i
   }
 
   // 3. The delay lines' saturation.
-  if (kLineSat)
+  if (kLineSat && !Lanes::LinePass(line, n, b.lineSaturates[0], b.lineSaturates[1]))
   {
     const typename Lanes::Mask lineSat = Lanes::MakeMask(b.lineSaturates[0], b.lineSaturates[1]);
     for (int f = 0; f < n; ++f)

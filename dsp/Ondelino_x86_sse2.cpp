@@ -3,6 +3,7 @@
 // part of every x86-64 processor; the path runs when CpuFeatures::SSE3 is
 // set, the same switch as the anti-alias filters' vector path.
 #include "OndelinoKernel.h"
+#include "OndelinoSaturation.h"
 #include "VectorTanh.h"
 #include "VectorTanh_x86.h"
 
@@ -53,6 +54,24 @@ struct Sse2Lanes
   }
 
   static Sse2Lanes Tanh(const Sse2Lanes& a) { return {TanhPd(a.v)}; }
+
+  // Where AVX2 is there, the two saturation passes take two frames at a time.
+  static bool InputPass(const double* frames, double* dry, int n, double gain, bool saturate, Sse2Lanes& peak)
+  {
+    if (!gSaturationUsesAvx2)
+      return false;
+    alignas(16) double p[2];
+    InputPassAvx2(frames, dry, n, gain, saturate, p);
+    peak = Load(p);
+    return true;
+  }
+  static bool LinePass(double* line, int n, bool left, bool right)
+  {
+    if (!gSaturationUsesAvx2)
+      return false;
+    LinePassAvx2(line, n, left, right);
+    return true;
+  }
 
   // The delay held within [0, longest]: maxpd gives its second operand for a
   // NaN, so NaN and anything below 0 become 0, and minpd holds the rest at

@@ -52,6 +52,9 @@ struct ScalarLanes
   }
 
   static ScalarLanes Tanh(const ScalarLanes& a) { return {std::tanh(a.left), std::tanh(a.right)}; }
+  // No wider form of the saturation passes here.
+  static bool InputPass(const double*, double*, int, double, bool, ScalarLanes&) { return false; }
+  static bool LinePass(double*, int, bool, bool) { return false; }
 
   // A delay outside [0, longest] (or not a number) is held at its edge; whole
   // gets its integer part i and the result is the interpolator's

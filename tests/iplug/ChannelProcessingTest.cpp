@@ -105,6 +105,17 @@ TEST(ChannelProcessing, RunBlockConvertsConnectedOutputsOnly) {
   EXPECT_EQ((std::vector<float>{-1, -1, -1, -1}), std::vector<float>(out1, out1 + 4));
 }
 
+TEST(ChannelProcessing, AttachMessagesNameEveryChannelIndexInDecimal) {
+  TestPlug plug(Channels("12-2"));
+  plug.SetInputConnections(0, 12, false);
+  testing::internal::CaptureStdout();
+  plug.AttachInputSamples(8, 4, nullptr, 4);
+  EXPECT_EQ(
+      "attaching channel 8 ...done\nattaching channel 9 ...done\n"
+      "attaching channel 10 ...done\nattaching channel 11 ...done\n",
+      testing::internal::GetCapturedStdout());
+}
+
 TEST(ChannelProcessing, ScratchBuffersFollowTheBlockSize) {
   TestPlug plug(Channels("2-2"));
   plug.SetInputConnections(0, 2, false);

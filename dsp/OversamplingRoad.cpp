@@ -1,0 +1,109 @@
+#include "OversamplingRoad.h"
+#include "OndelinoSaturation.h"
+
+namespace Dsp
+{
+
+#if defined(VO_DSP_VECTOR_PATH)
+namespace
+{
+// __builtin_cpu_supports checks the system's support (XGETBV) as well; the
+// explicit initialisation makes it safe during static initialisation.
+bool DetectAvx()
+{
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx");
+}
+bool DetectAvx2()
+{
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2");
+}
+}
+bool gRoadUsesAvx = DetectAvx();
+bool gSaturationUsesAvx2 = DetectAvx2();
+#else
+bool gRoadUsesAvx = false;
+bool gSaturationUsesAvx2 = false;
+
+// Never called: PiecewiseRoadTakes answers false in a build without the
+// vector path.
+void RunRoadStep(const RoadBlock&, FilterRun&, size_t, size_t, FilterRun&, size_t, size_t) {}
+#endif
+
+bool PiecewiseRoadTakes(const Cascade& filter, size_t nFrames)
+{
+#if defined(VO_DSP_VECTOR_PATH)
+  if (nFrames == 0 || filter.GetNumStages() != 3 || filter.GetNumChannels() != 2 || !filter.UsesVectorPath())
+    return false;
+  // The test ProcessThreeStagesSse makes once per block: a stage still moves
+  // while its current fb1 differs from the design and one of its deltas still
+  // changes a current coefficient.
+  const double step = 1.0 / static_cast<double>(nFrames);
+  for (int i = 0; i < 3; ++i)
+  {
+    const CascadeStage& s = filter.GetStage(i);
+    const double step1 = (s.fb1 - s.cfb1) * step, step2 = (s.fb2 - s.cfb2) * step;
+    const double step3 = (s.b0 - s.cb0) * step, step4 = (s.b1 - s.cb1) * step, step5 = (s.b2 - s.cb2) * step;
+    const bool still = s.cfb1 + step1 == s.cfb1 && s.cfb2 + step2 == s.cfb2 && s.cb0 + step3 == s.cb0 &&
+                       s.cb1 + step4 == s.cb1 && s.cb2 + step5 == s.cb2;
+    if (!(s.cfb1 == s.fb1) && !still)
+      return false;
+  }
+  return true;
+#else
+  (void)filter;
+  (void)nFrames;
+  return false;
+#endif
+}
+
+void SetUpRoad(RoadBlock& road, double* host, double* raised, double* dry, size_t factor, double mix)
+{
+  road.host = host;
+  road.raised = raised;
+  road.dry = dry;
+  road.factor = factor;
+  const double dryGain = 1.0 - mix;
+  for (int c = 0; c < 2; ++c)
+  {
+    road.mix[c] = mix;
+    road.dryGain[c] = dryGain;
+    road.offsetIn[c] = 1e-18; // the vector path's input offset
+    road.offsetW[c] = 1e-25;  // and its history offset
+  }
+}
+
+void BeginFilterRun(const Cascade& filter, FilterRun& run)
+{
+  for (int i = 0; i < 3; ++i)
+  {
+    const CascadeStage& s = filter.GetStage(i);
+    for (int c = 0; c < 2; ++c)
+    {
+      run.fb1[i][c] = s.cfb1;
+      run.fb2[i][c] = s.cfb2;
+      run.b0[i][c] = s.cb0;
+      run.b1[i][c] = s.cb1;
+      run.b2[i][c] = s.cb2;
+      const StageState& st = filter.GetState(c, i);
+      run.w1[i][c] = st.w1;
+      run.w2[i][c] = st.w2;
+      run.w3[i][c] = st.w3;
+    }
+  }
+}
+
+void EndFilterRun(Cascade& filter, const FilterRun& run)
+{
+  for (int i = 0; i < 3; ++i)
+    for (int c = 0; c < 2; ++c)
+    {
+      StageState& st = filter.GetState(c, i);
+      st.w1 = run.w1[i][c];
+      st.w2 = run.w2[i][c];
+      st.w3 = run.w3[i][c];
+    }
+}
+
+} // namespace Dsp

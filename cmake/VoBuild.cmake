@@ -73,14 +73,20 @@ function(vo_add_test)
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 300)
 endfunction()
 
+# A target TARGET that builds just the test programs listed in the global
+# property PROPERTY.
+function(vo_add_listed_tests_target target property)
+  get_property(tests GLOBAL PROPERTY ${property})
+  add_custom_target(${target})
+  if(tests)
+    add_dependencies(${target} ${tests})
+  endif()
+endfunction()
+
 # Called once at the end of the top-level list: a target that builds just the
 # programs of the ThreadSanitizer run.
 function(vo_finish_tsan_target)
-  get_property(tsan_tests GLOBAL PROPERTY VO_TSAN_TESTS)
-  add_custom_target(vo_tsan_tests)
-  if(tsan_tests)
-    add_dependencies(vo_tsan_tests ${tsan_tests})
-  endif()
+  vo_add_listed_tests_target(vo_tsan_tests VO_TSAN_TESTS)
 endfunction()
 
 # vo_add_fuzzer(NAME n SOURCES ... [LIBS ...] [SEEDS dir] [MAX_LEN bytes] [SECONDS s]
@@ -114,9 +120,5 @@ endfunction()
 # Called once at the end of the top-level list: a target that builds just the
 # programs of the macOS-form run (tests labelled macform).
 function(vo_finish_macform_target)
-  get_property(macform_tests GLOBAL PROPERTY VO_MACFORM_TESTS)
-  add_custom_target(vo_macform_tests)
-  if(macform_tests)
-    add_dependencies(vo_macform_tests ${macform_tests})
-  endif()
+  vo_add_listed_tests_target(vo_macform_tests VO_MACFORM_TESTS)
 endfunction()

@@ -1,14 +1,14 @@
 #pragma once
-// The UTF-8 walk of the glyph path: one 16-bit code per step. Editor thread;
-// no allocation.
+// The UTF-8 walks of the text paths: one code per step. Editor thread; no
+// allocation.
 
 namespace lice_detail
 {
-// Takes the next code from p, keeping within remaining bytes (negative: no
-// limit; a NUL always ends the text). A sequence is decoded only when all its
-// bytes lie within the limit; a lead that starts no complete sequence stands
-// for itself. Four-byte sequences give a space. False at the end of the text.
-inline bool NextGlyphCode(const unsigned char*& p, int& remaining, int& code)
+// Takes the next code point from p, keeping within remaining bytes (negative:
+// no limit; a NUL always ends the text). A sequence is decoded only when all
+// its bytes lie within the limit; a lead that starts no complete sequence
+// stands for itself. False at the end of the text.
+inline bool NextUtf8Code(const unsigned char*& p, int& remaining, int& code)
 {
   if (remaining == 0 || *p == 0) return false;
   const int avail = remaining < 0 ? 4 : remaining;
@@ -23,9 +23,20 @@ inline bool NextGlyphCode(const unsigned char*& p, int& remaining, int& code)
   else if (b >= 0xE0 && b <= 0xEF && cont(1) && cont(2))
     code = int(((b & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F)), length = 3;
   else if (b >= 0xF0 && b <= 0xF4 && cont(1) && cont(2) && cont(3))
-    code = 0x20, length = 4;
+    code = int(((b & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) | (p[3] & 0x3F)),
+    length = 4;
   p += length;
   if (remaining > 0) remaining -= length;
+  return true;
+}
+
+// NextUtf8Code for the glyph path, whose codes are 16-bit: every four-byte
+// sequence gives a space.
+inline bool NextGlyphCode(const unsigned char*& p, int& remaining, int& code)
+{
+  const unsigned char* start = p;
+  if (!NextUtf8Code(p, remaining, code)) return false;
+  if (p - start == 4) code = 0x20;
   return true;
 }
 

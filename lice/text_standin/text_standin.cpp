@@ -4,6 +4,7 @@
 #include "text_standin.h"
 
 #include "lice_pixel.h"
+#include "lice_utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -67,27 +68,6 @@ int InkWidth(int code, int size)
 // The codes of one text, split into lines.
 typedef std::vector<std::vector<int>> Lines;
 
-// One code of UTF-8 (a malformed sequence gives its lead byte), within the
-// remaining count (negative: unbounded, the NUL ends the text).
-bool NextCode(const unsigned char*& p, int& remaining, int& code)
-{
-  if (remaining == 0 || *p == 0) return false;
-  const int avail = remaining < 0 ? 4 : std::min(remaining, 4);
-  auto cont = [&](int i) { return i < avail && (p[i] & 0xC0) == 0x80; };
-  const unsigned b = p[0];
-  int length = 1;
-  code = int(b);
-  if (b >= 0xC2 && b <= 0xDF && cont(1))
-    code = int(((b & 0x1F) << 6) | (p[1] & 0x3F)), length = 2;
-  else if (b >= 0xE0 && b <= 0xEF && cont(1) && cont(2))
-    code = int(((b & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F)), length = 3;
-  else if (b >= 0xF0 && b <= 0xF4 && cont(1) && cont(2) && cont(3))
-    code = int(((b & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) | (p[3] & 0x3F)), length = 4;
-  p += length;
-  if (remaining > 0) remaining -= length;
-  return true;
-}
-
 Lines SplitText(const char* text, int length, int flags, bool& empty)
 {
   Lines lines(1);
@@ -95,7 +75,7 @@ Lines SplitText(const char* text, int length, int flags, bool& empty)
   const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
   int remaining = length, code = 0;
   bool literal = false;
-  while (NextCode(p, remaining, code))
+  while (lice_detail::NextUtf8Code(p, remaining, code))
   {
     if (code == '\r') continue;
     if (code == '&' && !(flags & TS_DT_NOPREFIX) && !literal)

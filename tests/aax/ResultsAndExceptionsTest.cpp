@@ -2,6 +2,7 @@
 #include "AAX_Exception.h"
 #include "AAX_GuardedCall.h"
 #include "AAX_ResultName.h"
+#include "AAX_TracedCall.h"
 #include "HostServicesFixture.h"
 
 #include <gmock/gmock.h>
@@ -9,11 +10,14 @@
 
 #include <new>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
 using testing::ElementsAre;
 using testing::IsEmpty;
+using testing::StartsWith;
 
 TEST(ResultName, NamesEveryCodeAndNothingElse) {
   EXPECT_STREQ("AAX_SUCCESS", ResultName(0));
@@ -83,6 +87,35 @@ TEST(GuardedCall, AnythingEscapingBecomesTheUnexpectedFailureWord) {
   EXPECT_EQ(-2147418113, AAX_CallGuarded([]() -> AAX_ResultCode {
               throw AAX::Exception::ResultError(-20004);
             }));
+}
+
+TEST(TracedCall, EveryExceptionReleasesTracesAndBecomesAResult) {
+  StartedHostServices services;
+  int releases = 0;
+  const auto release = [&releases] { ++releases; };
+  EXPECT_EQ(-20009, AAX_CallReleasingOnException(
+                        "C::Bind", [] { return AAX_ResultCode{-20009}; }, release));
+  EXPECT_EQ(0, releases);
+  EXPECT_THAT(services.Traces(), IsEmpty());
+
+  EXPECT_EQ(-20004, AAX_CallReleasingOnException(
+                        "C::Bind", []() -> AAX_ResultCode { throw AAX::Exception::ResultError(-20004); },
+                        release));
+  EXPECT_EQ(AAX_ERROR_UNKNOWN_EXCEPTION,
+            AAX_CallReleasingOnException(
+                "C::Bind", []() -> AAX_ResultCode { throw AAX::Exception::Any("broke", "f"); }, release));
+  EXPECT_EQ(AAX_ERROR_UNKNOWN_EXCEPTION,
+            AAX_CallReleasingOnException(
+                "C::Bind", []() -> AAX_ResultCode { throw std::runtime_error("torn"); }, release));
+  EXPECT_EQ(AAX_ERROR_UNKNOWN_EXCEPTION,
+            AAX_CallReleasingOnException("C::Bind", []() -> AAX_ResultCode { throw 3; }, release));
+  EXPECT_EQ(4, releases);
+  const std::vector<std::string> traces = services.Traces();
+  ASSERT_EQ(4u, traces.size());
+  EXPECT_THAT(traces[0], StartsWith("134217728 C::Bind exception caught: "));
+  EXPECT_EQ("134217728 C::Bind exception caught: broke func:f", traces[1]);
+  EXPECT_EQ("134217728 C::Bind exception caught: torn", traces[2]);
+  EXPECT_EQ("134217728 C::Bind exception caught: unknown", traces[3]);
 }
 
 TEST(Diagnostics, FormatAndDropWithoutHostServices) {

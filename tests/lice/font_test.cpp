@@ -5,6 +5,7 @@
 #include "font_test_support.h"
 #include "lice_font_testing.h"
 #include "lice_sys_bitmap.h"
+#include "lice_utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -357,5 +358,23 @@ TEST(CachedFont, DrawGlyphKeepsAnyClipInsideTheBitmap)
   EXPECT_FALSE(font->DrawGlyph(&b, 'W', 6, 0, &huge));
   EXPECT_FALSE(font->DrawGlyph(&b, 'W', -100, 0, &huge));
   EXPECT_FALSE(font->DrawGlyph(&b, 0x2603, 0, 0, &huge));  // never rendered
+}
+
+// The full UTF-8 walk answers four-byte sequences as code points (overlong
+// ones too); the glyph path's walk, 16-bit, gives a space for each of them.
+TEST(Utf8Walk, FourByteSequencesDecodeOrBecomeASpace)
+{
+  const auto walk = [](const char* text, bool glyphs) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+    int remaining = -1, code = 0;
+    std::vector<int> codes;
+    while (glyphs ? lice_detail::NextGlyphCode(p, remaining, code)
+                  : lice_detail::NextUtf8Code(p, remaining, code))
+      codes.push_back(code);
+    return codes;
+  };
+  const char* text = "A\xF0\x9F\x8E\xB5\xF0\x80\x80\x81\xCE\xA9\xE2\x98\x83";
+  EXPECT_EQ(walk(text, false), (std::vector<int>{'A', 0x1F3B5, 1, 0x3A9, 0x2603}));
+  EXPECT_EQ(walk(text, true), (std::vector<int>{'A', 0x20, 0x20, 0x3A9, 0x2603}));
 }
 }  // namespace

@@ -59,14 +59,7 @@ int main(int argc, char** argv) {
   if (command != "render") return Usage();
 
   fakehost::RenderOptions options;
-  for (int i = 3; i < argc; ++i) {
-    std::string problem;
-    const std::string arg = argv[i];
-    switch (vo::ParseRenderOption(argc, argv, &i, &options, &problem)) {
-      case vo::OptionParse::kTaken: continue;
-      case vo::OptionParse::kUnknown: return Usage("unknown option \"" + arg + "\"");
-      case vo::OptionParse::kBad: return Usage(problem);
-    }
-  }
+  std::string problem;
+  if (!vo::ParseRenderOptions(argc, argv, 3, &options, &problem)) return Usage(problem);
   return fakehost::RunRender(fakehost::ModuleUnderTest(), options);
 }

@@ -66,6 +66,22 @@ OptionParse ParseRenderOption(int argc, char** argv, int* index, RenderOptions* 
   return OptionParse::kTaken;
 }
 
+bool ParseRenderOptions(int argc, char** argv, int first, RenderOptions* options, std::string* error,
+                        const std::function<bool(const std::string&)>& extra) {
+  for (int i = first; i < argc; ++i) {
+    const std::string arg = argv[i];
+    switch (ParseRenderOption(argc, argv, &i, options, error)) {
+      case OptionParse::kTaken: continue;
+      case OptionParse::kBad: return false;
+      case OptionParse::kUnknown:
+        if (extra && extra(arg)) continue;
+        *error = "unknown option \"" + arg + "\"";
+        return false;
+    }
+  }
+  return true;
+}
+
 bool ParseNumber(const std::string& text, double* value) {
   if (!DecimalCharacters(text)) return false;
   char* end = nullptr;

@@ -4,6 +4,7 @@
 // parameter settings and the comparison with a reference. Parsing is strict:
 // a value that is not wholly a number of the expected kind is refused with a
 // message naming the option and the value.
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,12 @@ enum class OptionParse { kTaken, kUnknown, kBad };
 // know it; kBad: a shared option with a missing or malformed value, *error
 // then says which option and value.
 OptionParse ParseRenderOption(int argc, char** argv, int* index, RenderOptions* options, std::string* error);
+
+// Reads every option from argv[first] on. `extra`, when given, is offered
+// each option the shared set does not know and answers whether it took it.
+// False on the first unknown or malformed option, *error then says which.
+bool ParseRenderOptions(int argc, char** argv, int first, RenderOptions* options, std::string* error,
+                        const std::function<bool(const std::string&)>& extra = nullptr);
 
 // A whole text that is a finite decimal number ("70", "-1.5", "1e-6"); no
 // blanks, hexadecimal, "nan" or "inf".

@@ -84,15 +84,8 @@ bool ApplySettings(IPlugBase& plug, const vo::RenderOptions& options, std::strin
 int main(int argc, char** argv) {
   vo::RenderOptions opt;
   opt.output = "render.wav";
-  for (int i = 1; i < argc; ++i) {
-    std::string problem;
-    const std::string arg = argv[i];
-    switch (vo::ParseRenderOption(argc, argv, &i, &opt, &problem)) {
-      case vo::OptionParse::kTaken: continue;
-      case vo::OptionParse::kUnknown: return Usage(argv[0], "unknown option \"" + arg + "\"");
-      case vo::OptionParse::kBad: return Usage(argv[0], problem);
-    }
-  }
+  std::string optionProblem;
+  if (!vo::ParseRenderOptions(argc, argv, 1, &opt, &optionProblem)) return Usage(argv[0], optionProblem);
   // Streaming reads the input while the output is written, and the
   // comparison reads the output back: neither may be the other's file.
   if (SameFile(opt.input, opt.output))

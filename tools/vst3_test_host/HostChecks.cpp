@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Checker.h"
 #include "HostObjects.h"
 #include "HostedPlugin.h"
 #include "pluginterfaces/vst/ivstunits.h"
@@ -15,25 +16,6 @@ using namespace Steinberg;
 namespace vo {
 namespace vst3host {
 namespace {
-
-class Checker {
- public:
-  explicit Checker(bool verbose) : mVerbose(verbose) {}
-  bool Expect(bool ok, const std::string& what) {
-    if (!ok) {
-      ++mFailures;
-      std::printf("FAIL: %s\n", what.c_str());
-    } else if (mVerbose) {
-      std::printf("ok:   %s\n", what.c_str());
-    }
-    return ok;
-  }
-  int Failures() const { return mFailures; }
-
- private:
-  bool mVerbose;
-  int mFailures = 0;
-};
 
 double ReadDouble(const std::vector<uint8_t>& bytes, size_t at) {
   uint64_t bits = 0;

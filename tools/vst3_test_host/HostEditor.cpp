@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Checker.h"
 #include "HostObjects.h"
 #include "HostWindowing.h"
 #include "HostedPlugin.h"
@@ -22,25 +23,6 @@ using namespace Steinberg;
 namespace vo {
 namespace vst3host {
 namespace {
-
-class Checker {
- public:
-  explicit Checker(bool verbose) : mVerbose(verbose) {}
-  bool Expect(bool ok, const std::string& what) {
-    if (!ok) {
-      ++mFailures;
-      std::printf("FAIL: %s\n", what.c_str());
-    } else if (mVerbose) {
-      std::printf("ok:   %s\n", what.c_str());
-    }
-    return ok;
-  }
-  int Failures() const { return mFailures; }
-
- private:
-  bool mVerbose;
-  int mFailures = 0;
-};
 
 struct Rect {
   int l, t, r, b;
@@ -95,14 +77,8 @@ class Processing {
         mLeft[static_cast<size_t>(i)] = mRight[static_cast<size_t>(i)] =
             signal.empty() ? 0.0f : static_cast<float>(signal[at % signal.size()]);
       }
-      Vst::ProcessData data;
-      data.processMode = Vst::kRealtime;
-      data.symbolicSampleSize = Vst::kSample32;
-      data.numSamples = kFrames;
-      data.numInputs = data.numOutputs = 1;
-      data.inputs = &inBus;
-      data.outputs = &outBus;
-      data.inputParameterChanges = changes;
+      Vst::ProcessData data =
+          MainBusesProcessData(inBus, outBus, kFrames, Vst::kSample32, changes);
       mPlug.Processor()->process(data);
       if (changes) changes->Clear();
     }

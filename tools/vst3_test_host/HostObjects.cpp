@@ -308,6 +308,20 @@ tresult PLUGIN_API HostPlugFrame::queryInterface(const TUID iid, void** obj) {
   return QueryOne<IPlugFrame>(this, iid, obj);
 }
 
+Vst::ProcessData MainBusesProcessData(Vst::AudioBusBuffers& in, Vst::AudioBusBuffers& out,
+                                      int32 frames, int32 sampleSize,
+                                      Vst::IParameterChanges* changes) {
+  Vst::ProcessData data;
+  data.processMode = Vst::kRealtime;
+  data.symbolicSampleSize = sampleSize;
+  data.numSamples = frames;
+  data.numInputs = data.numOutputs = 1;
+  data.inputs = &in;
+  data.outputs = &out;
+  data.inputParameterChanges = changes;
+  return data;
+}
+
 std::string ToUtf8(const Vst::TChar* text) {
   std::string out;
   for (; text && *text; ++text) {

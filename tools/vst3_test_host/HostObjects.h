@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "pluginterfaces/base/ibstream.h"
+#include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/gui/iplugview.h"
 #include "pluginterfaces/vst/ivstevents.h"
 #include "pluginterfaces/vst/ivstcontextmenu.h"
@@ -271,6 +272,13 @@ class HostPlugFrame final : public Steinberg::IPlugFrame {
  private:
   RefCounter mRefs;
 };
+
+// A realtime process call's data over one input and one output bus.
+Steinberg::Vst::ProcessData MainBusesProcessData(Steinberg::Vst::AudioBusBuffers& in,
+                                                 Steinberg::Vst::AudioBusBuffers& out,
+                                                 Steinberg::int32 frames,
+                                                 Steinberg::int32 sampleSize,
+                                                 Steinberg::Vst::IParameterChanges* changes);
 
 // UTF-16 text of the SDK's string fields as UTF-8 (ASCII is all we compare).
 std::string ToUtf8(const Steinberg::Vst::TChar* text);

@@ -78,15 +78,8 @@ double Process(HostedPlugin& plug, HostParameterChanges& changes, const AudioDat
       input.left[static_cast<size_t>(i)] = static_cast<Sample>(in.samples[0][static_cast<size_t>(start + i)]);
       input.right[static_cast<size_t>(i)] = static_cast<Sample>(in.samples[1][static_cast<size_t>(start + i)]);
     }
-    Vst::ProcessData data;
-    data.processMode = Vst::kRealtime;
-    data.symbolicSampleSize = sizeof(Sample) == 8 ? Vst::kSample64 : Vst::kSample32;
-    data.numSamples = n;
-    data.numInputs = 1;
-    data.numOutputs = 1;
-    data.inputs = &inBus;
-    data.outputs = &outBus;
-    data.inputParameterChanges = &changes;
+    Vst::ProcessData data = MainBusesProcessData(
+        inBus, outBus, n, sizeof(Sample) == 8 ? Vst::kSample64 : Vst::kSample32, &changes);
     data.processContext = &context;
     context.projectTimeSamples = start;
 

@@ -65,18 +65,12 @@ int main(int argc, char** argv) {
   if (command != "render") return Usage();
 
   vo::vst3host::RenderOptions options;
-  for (int i = 3; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--double") == 0) {
-      options.doubles = true;
-      continue;
-    }
-    std::string problem;
-    const std::string arg = argv[i];
-    switch (vo::ParseRenderOption(argc, argv, &i, &options, &problem)) {
-      case vo::OptionParse::kTaken: continue;
-      case vo::OptionParse::kUnknown: return Usage("unknown option \"" + arg + "\"");
-      case vo::OptionParse::kBad: return Usage(problem);
-    }
-  }
+  std::string problem;
+  const auto takeDouble = [&options](const std::string& option) {
+    if (option != "--double") return false;
+    options.doubles = true;
+    return true;
+  };
+  if (!vo::ParseRenderOptions(argc, argv, 3, &options, &problem, takeDouble)) return Usage(problem);
   return vo::vst3host::RunRender(module, options);
 }

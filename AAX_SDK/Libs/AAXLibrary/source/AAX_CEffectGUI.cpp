@@ -1,18 +1,11 @@
 #include "AAX_CEffectGUI.h"
 
 #include "AAX_CString.h"
-#include "AAX_Exception.h"
 #include "AAX_InterfaceIds.h"
-#include "AAX_Trace.h"
+#include "AAX_TracedCall.h"
 #include "AAX_VController.h"
 #include "AAX_VTransport.h"
 #include "AAX_VViewContainer.h"
-
-#include <exception>
-
-namespace {
-constexpr const char* kBindCaught = "AAX_CEffectGUI::BindGuiController exception caught: %s";
-}  // namespace
 
 AAX_CEffectGUI::AAX_CEffectGUI() = default;
 
@@ -29,25 +22,9 @@ AAX_ResultCode AAX_CEffectGUI::BindGuiController(IACFUnknown* controllerUnknown)
   if (mController || mEffectParameters || mTransport) UnbindGuiController();
   // The controller proxy throws when the host has no object factory; the
   // host must get a result, not an exception.
-  try {
-    return BindProxies(controllerUnknown);
-  } catch (const AAX::Exception::ResultError& error) {
-    ReleaseBinding();
-    TraceToHost(kAAX_TraceError, kBindCaught, error.What().c_str());
-    return error.Result();
-  } catch (const AAX::Exception::Any& error) {
-    ReleaseBinding();
-    TraceToHost(kAAX_TraceError, kBindCaught, error.What().c_str());
-    return AAX_ERROR_UNKNOWN_EXCEPTION;
-  } catch (const std::exception& error) {
-    ReleaseBinding();
-    TraceToHost(kAAX_TraceError, kBindCaught, error.what());
-    return AAX_ERROR_UNKNOWN_EXCEPTION;
-  } catch (...) {
-    ReleaseBinding();
-    TraceToHost(kAAX_TraceError, kBindCaught, "unknown");
-    return AAX_ERROR_UNKNOWN_EXCEPTION;
-  }
+  return AAX_CallReleasingOnException(
+      "AAX_CEffectGUI::BindGuiController", [&] { return BindProxies(controllerUnknown); },
+      [&] { ReleaseBinding(); });
 }
 
 AAX_ResultCode AAX_CEffectGUI::BindProxies(IACFUnknown* controllerUnknown) {

@@ -6,20 +6,14 @@
 #include "AAX_CEffectParameters.h"
 
 #include "AAX_CString.h"
-#include "AAX_Exception.h"
 #include "AAX_InterfaceIds.h"
-#include "AAX_Trace.h"
+#include "AAX_TracedCall.h"
 #include "AAX_VAutomationDelegate.h"
 #include "AAX_VController.h"
 #include "AAX_VPageTable.h"
 #include "AAX_VTransport.h"
 
 #include <cstring>
-#include <exception>
-
-namespace {
-constexpr const char* kBindCaught = "AAX_CEffectParameters::BindController exception caught: %s";
-}  // namespace
 
 AAX_CEffectParameters::AAX_CEffectParameters() = default;
 
@@ -36,25 +30,9 @@ AAX_ResultCode AAX_CEffectParameters::BindController(IACFUnknown* controllerUnkn
   // A host binding again without unbinding would otherwise leak the first
   // binding's proxies and host references.
   if (mController) ReleaseBinding();
-  try {
-    return BindProxiesAndParameters(controllerUnknown);
-  } catch (const AAX::Exception::ResultError& error) {
-    ReleaseBinding();
-    TraceToHost(kAAX_TraceError, kBindCaught, error.What().c_str());
-    return error.Result();
-  } catch (const AAX::Exception::Any& error) {
-    ReleaseBinding();
-    TraceToHost(kAAX_TraceError, kBindCaught, error.What().c_str());
-    return AAX_ERROR_UNKNOWN_EXCEPTION;
-  } catch (const std::exception& error) {
-    ReleaseBinding();
-    TraceToHost(kAAX_TraceError, kBindCaught, error.what());
-    return AAX_ERROR_UNKNOWN_EXCEPTION;
-  } catch (...) {
-    ReleaseBinding();
-    TraceToHost(kAAX_TraceError, kBindCaught, "unknown");
-    return AAX_ERROR_UNKNOWN_EXCEPTION;
-  }
+  return AAX_CallReleasingOnException(
+      "AAX_CEffectParameters::BindController", [&] { return BindProxiesAndParameters(controllerUnknown); },
+      [&] { ReleaseBinding(); });
 }
 
 AAX_ResultCode AAX_CEffectParameters::BindProxiesAndParameters(IACFUnknown* controllerUnknown) {

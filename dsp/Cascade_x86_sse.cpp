@@ -9,6 +9,24 @@
 namespace Dsp
 {
 
+namespace
+{
+// One stage's recursion on both channels, the histories moved on:
+// w = (x + 1e-18) + fb1 w1 + fb2 w2 + 1e-25, y = b0 w + b1 w1 + b2 w2.
+inline __m128d StageStep(__m128d in, __m128d fb1, __m128d fb2, __m128d b0, __m128d b1, __m128d b2, __m128d& w1,
+                         __m128d& w2, __m128d& w3)
+{
+  const __m128d x = _mm_add_pd(in, _mm_set1_pd(1e-18));
+  const __m128d w =
+    _mm_add_pd(_mm_add_pd(_mm_add_pd(x, _mm_mul_pd(fb1, w1)), _mm_mul_pd(fb2, w2)), _mm_set1_pd(1e-25));
+  const __m128d y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(b0, w), _mm_mul_pd(b1, w1)), _mm_mul_pd(b2, w2));
+  w3 = w2;
+  w2 = w1;
+  w1 = w;
+  return y;
+}
+} // namespace
+
 void ProcessStagePairSse(CascadeStage& s, StageState& left, StageState& right, size_t nFrames, double* frames)
 {
   // The current coefficients travel in a straight line towards the design
@@ -26,8 +44,6 @@ void ProcessStagePairSse(CascadeStage& s, StageState& left, StageState& right, s
   __m128d w1 = _mm_set_pd(right.w1, left.w1);
   __m128d w2 = _mm_set_pd(right.w2, left.w2);
   __m128d w3 = _mm_set_pd(right.w3, left.w3);
-  const __m128d offsetIn = _mm_set1_pd(1e-18);
-  const __m128d offsetW = _mm_set1_pd(1e-25);
 
   size_t f = 0;
   // Frames while the coefficients move.
@@ -39,15 +55,8 @@ void ProcessStagePairSse(CascadeStage& s, StageState& left, StageState& right, s
     cb1 += db1;
     cb2 += db2;
     double* p = frames + 2 * f;
-    const __m128d x = _mm_add_pd(_mm_loadu_pd(p), offsetIn);
-    const __m128d w = _mm_add_pd(
-      _mm_add_pd(_mm_add_pd(x, _mm_mul_pd(_mm_set1_pd(cfb1), w1)), _mm_mul_pd(_mm_set1_pd(cfb2), w2)), offsetW);
-    const __m128d y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(_mm_set1_pd(cb0), w), _mm_mul_pd(_mm_set1_pd(cb1), w1)),
-                                 _mm_mul_pd(_mm_set1_pd(cb2), w2));
-    w3 = w2;
-    w2 = w1;
-    w1 = w;
-    _mm_storeu_pd(p, y);
+    _mm_storeu_pd(p, StageStep(_mm_loadu_pd(p), _mm_set1_pd(cfb1), _mm_set1_pd(cfb2), _mm_set1_pd(cb0),
+                               _mm_set1_pd(cb1), _mm_set1_pd(cb2), w1, w2, w3));
   }
 
   // The rest of the block with the coefficients standing still.
@@ -59,13 +68,7 @@ void ProcessStagePairSse(CascadeStage& s, StageState& left, StageState& right, s
   for (; f < nFrames; ++f)
   {
     double* p = frames + 2 * f;
-    const __m128d x = _mm_add_pd(_mm_loadu_pd(p), offsetIn);
-    const __m128d w = _mm_add_pd(_mm_add_pd(_mm_add_pd(x, _mm_mul_pd(fb1v, w1)), _mm_mul_pd(fb2v, w2)), offsetW);
-    const __m128d y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(b0v, w), _mm_mul_pd(b1v, w1)), _mm_mul_pd(b2v, w2));
-    w3 = w2;
-    w2 = w1;
-    w1 = w;
-    _mm_storeu_pd(p, y);
+    _mm_storeu_pd(p, StageStep(_mm_loadu_pd(p), fb1v, fb2v, b0v, b1v, b2v, w1, w2, w3));
   }
 
   s.cfb1 = cfb1;
@@ -130,8 +133,6 @@ void ProcessThreeStagesSse(CascadeStage* stages, StageState* state, size_t nFram
     if (!(s.cfb1 == s.fb1) && !still)
       moving = true;
   }
-  const __m128d offsetIn = _mm_set1_pd(1e-18);
-  const __m128d offsetW = _mm_set1_pd(1e-25);
   if (!moving)
   {
     for (size_t f = 0; f < nFrames; ++f)
@@ -140,13 +141,7 @@ void ProcessThreeStagesSse(CascadeStage* stages, StageState* state, size_t nFram
       __m128d y = _mm_loadu_pd(p);
       for (int i = 0; i < 3; ++i)
       {
-        const __m128d x = _mm_add_pd(y, offsetIn);
-        const __m128d w =
-          _mm_add_pd(_mm_add_pd(_mm_add_pd(x, _mm_mul_pd(fb1[i], w1[i])), _mm_mul_pd(fb2[i], w2[i])), offsetW);
-        y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(b0[i], w), _mm_mul_pd(b1[i], w1[i])), _mm_mul_pd(b2[i], w2[i]));
-        w3[i] = w2[i];
-        w2[i] = w1[i];
-        w1[i] = w;
+        y = StageStep(y, fb1[i], fb2[i], b0[i], b1[i], b2[i], w1[i], w2[i], w3[i]);
       }
       _mm_storeu_pd(p, y);
     }
@@ -166,13 +161,7 @@ void ProcessThreeStagesSse(CascadeStage* stages, StageState* state, size_t nFram
         b1[i] = _mm_add_pd(b1[i], db1[i]);
         b2[i] = _mm_add_pd(b2[i], db2[i]);
       }
-      const __m128d x = _mm_add_pd(y, offsetIn);
-      const __m128d w =
-        _mm_add_pd(_mm_add_pd(_mm_add_pd(x, _mm_mul_pd(fb1[i], w1[i])), _mm_mul_pd(fb2[i], w2[i])), offsetW);
-      y = _mm_add_pd(_mm_add_pd(_mm_mul_pd(b0[i], w), _mm_mul_pd(b1[i], w1[i])), _mm_mul_pd(b2[i], w2[i]));
-      w3[i] = w2[i];
-      w2[i] = w1[i];
-      w1[i] = w;
+      y = StageStep(y, fb1[i], fb2[i], b0[i], b1[i], b2[i], w1[i], w2[i], w3[i]);
     }
     _mm_storeu_pd(p, y);
   }

@@ -88,6 +88,18 @@ void ProcessStagePairSse(CascadeStage& s, StageState& left, StageState& right, s
   right.w3 = tmp[1];
 }
 
+// Whether a stage's coefficients stand still for a block of 1 / step frames:
+// its current fb1 is the design's, or it has come as close to its design as
+// rounding lets it (none of its deltas changes a current coefficient).
+bool StageStandsStill(const CascadeStage& s, double step)
+{
+  const double step1 = (s.fb1 - s.cfb1) * step, step2 = (s.fb2 - s.cfb2) * step;
+  const double step3 = (s.b0 - s.cb0) * step, step4 = (s.b1 - s.cb1) * step, step5 = (s.b2 - s.cb2) * step;
+  const bool still = s.cfb1 + step1 == s.cfb1 && s.cfb2 + step2 == s.cfb2 && s.cb0 + step3 == s.cb0 &&
+                     s.cb1 + step4 == s.cb1 && s.cb2 + step5 == s.cb2;
+  return s.cfb1 == s.fb1 || still;
+}
+
 // Three stages in one pass: the same arithmetic as three passes of
 // ProcessStagePairSse (each stage's coefficients move by its own deltas in
 // every frame where its current fb1 differs from the design), with the stages
@@ -124,15 +136,8 @@ void ProcessThreeStagesSse(CascadeStage* stages, StageState* state, size_t nFram
   // out for the block, which changes no result.
   bool moving = false;
   for (int i = 0; i < 3; ++i)
-  {
-    const CascadeStage& s = stages[i];
-    const double step1 = (s.fb1 - s.cfb1) * step, step2 = (s.fb2 - s.cfb2) * step;
-    const double step3 = (s.b0 - s.cb0) * step, step4 = (s.b1 - s.cb1) * step, step5 = (s.b2 - s.cb2) * step;
-    const bool still = s.cfb1 + step1 == s.cfb1 && s.cfb2 + step2 == s.cfb2 && s.cb0 + step3 == s.cb0 &&
-                       s.cb1 + step4 == s.cb1 && s.cb2 + step5 == s.cb2;
-    if (!(s.cfb1 == s.fb1) && !still)
+    if (!StageStandsStill(stages[i], step))
       moving = true;
-  }
   if (!moving)
   {
     for (size_t f = 0; f < nFrames; ++f)

@@ -5,6 +5,9 @@ namespace Dsp
 {
 
 #if defined(VO_DSP_VECTOR_PATH)
+// Cascade_x86_sse.cpp
+bool StageStandsStill(const CascadeStage& s, double step);
+
 namespace
 {
 // __builtin_cpu_supports checks the system's support (XGETBV) as well; the
@@ -36,20 +39,11 @@ bool PiecewiseRoadTakes(const Cascade& filter, size_t nFrames)
 #if defined(VO_DSP_VECTOR_PATH)
   if (nFrames == 0 || filter.GetNumStages() != 3 || filter.GetNumChannels() != 2 || !filter.UsesVectorPath())
     return false;
-  // The test ProcessThreeStagesSse makes once per block: a stage still moves
-  // while its current fb1 differs from the design and one of its deltas still
-  // changes a current coefficient.
+  // The test ProcessThreeStagesSse makes once per block.
   const double step = 1.0 / static_cast<double>(nFrames);
   for (int i = 0; i < 3; ++i)
-  {
-    const CascadeStage& s = filter.GetStage(i);
-    const double step1 = (s.fb1 - s.cfb1) * step, step2 = (s.fb2 - s.cfb2) * step;
-    const double step3 = (s.b0 - s.cb0) * step, step4 = (s.b1 - s.cb1) * step, step5 = (s.b2 - s.cb2) * step;
-    const bool still = s.cfb1 + step1 == s.cfb1 && s.cfb2 + step2 == s.cfb2 && s.cb0 + step3 == s.cb0 &&
-                       s.cb1 + step4 == s.cb1 && s.cb2 + step5 == s.cb2;
-    if (!(s.cfb1 == s.fb1) && !still)
+    if (!StageStandsStill(filter.GetStage(i), step))
       return false;
-  }
   return true;
 #else
   (void)filter;

@@ -22,9 +22,10 @@ void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
 
   // Before binding, and after unbinding, there is neither a bypass
   // parameter nor a controller to ask. The pointer is guarded by the mutex;
-  // the value the host switches without it is atomic.
+  // the value the host switches without it is atomic. Unbinding clears the
+  // pointer, so a bypass parameter is there only while bound.
   bool bypass = false;
-  if (mBound && mBypass) mBypass->ReadBool(&bypass);
+  if (mBypass) mBypass->ReadBool(&bypass);
 
   // A host that cannot answer leaves no channel connected.
   uint32_t inStem = 0, outStem = 0;

@@ -51,3 +51,21 @@ bool ParseChannelIOSpecs(const char* text, PointerList<ChannelIOSpec>* configs, 
   }
   return valid;
 }
+
+int FewestOutputs(const PointerList<ChannelIOSpec>& configs) {
+  int fewest = -1;
+  for (int i = 0; i < configs.GetSize(); ++i) {
+    const int outputs = configs.Get(i)->mOutputs;
+    if (fewest < 0 || outputs < fewest) fewest = outputs;
+  }
+  return fewest > 0 ? fewest : 0;
+}
+
+int FewestOutputs(const char* text) {
+  PointerList<ChannelIOSpec> configs;
+  int maxInputs = 0, maxOutputs = 0;
+  ParseChannelIOSpecs(text, &configs, &maxInputs, &maxOutputs);
+  const int fewest = FewestOutputs(configs);
+  configs.DeleteAll(true);
+  return fewest;
+}

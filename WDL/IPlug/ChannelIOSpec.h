@@ -14,3 +14,10 @@ struct ChannelIOSpec {
 // output counts (never below 0) go to maxInputs and maxOutputs. A null text
 // yields nothing. Constructing thread; allocates.
 bool ParseChannelIOSpecs(const char* text, PointerList<ChannelIOSpec>* configs, int* maxInputs, int* maxOutputs);
+
+// The fewest outputs of any config (never below 0; 0 without configs): as
+// many output buffers as a host of the plug-in always hands over. Any thread;
+// no allocation.
+int FewestOutputs(const PointerList<ChannelIOSpec>& configs);
+// The same for the configs a text lists. Any thread; allocates.
+int FewestOutputs(const char* text);

@@ -43,7 +43,7 @@ TEST(WrapperConcurrency, RenderingStateAndEditorChangesInterleaveSafely) {
   std::thread audio([&] {
     while (!stateThreadRunning) std::this_thread::yield();
     AAX_RenderContext* one = &context;
-    for (int block = 0; block < 400; ++block) ProcessRenderContexts(&one, &one + 1);
+    for (int block = 0; block < 400; ++block) ProcessRenderContexts(&one, &one + 1, 2);
     done = true;
   });
   std::thread editor([&] {
@@ -83,7 +83,7 @@ struct BareContext {
   }
   void Render() {
     AAX_RenderContext* one = &record;
-    ProcessRenderContexts(&one, &one + 1);
+    ProcessRenderContexts(&one, &one + 1, 2);
   }
   AAX_SIPlugPrivateData privateData = {nullptr};
   int32_t frames = 256;

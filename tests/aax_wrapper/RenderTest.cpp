@@ -140,7 +140,7 @@ TEST_F(WrapperRender, UnboundAMonoHostsOneOutputIsAllThatIsWritten) {
   EXPECT_EQ(std::vector<float>(32, 0.0f), context->outputs[0]);
 }
 
-TEST_F(WrapperRender, AControllerThatCannotNameItsStemsConnectsNothing) {
+TEST_F(WrapperRender, AControllerThatCannotNameItsStemsConnectsNothingAndLeavesSilence) {
   host.controller.Withhold(fakehost::ids::ControllerV1());
   Bind();
   auto context = MakeContext(2, 64);
@@ -148,7 +148,25 @@ TEST_F(WrapperRender, AControllerThatCannotNameItsStemsConnectsNothing) {
   EXPECT_EQ(1, plug->record.blocks);
   EXPECT_FALSE(plug->IsInChannelConnected(0));
   EXPECT_FALSE(plug->IsOutChannelConnected(0));
-  EXPECT_EQ(std::vector<float>(64, 9.0f), context->outputs[0]);
+  // No stem was ever named: only the output every configuration has is
+  // known to be there.
+  EXPECT_EQ(std::vector<float>(64, 0.0f), context->outputs[0]);
+  EXPECT_EQ(std::vector<float>(64, 9.0f), context->outputs[1]);
+}
+
+TEST_F(WrapperRender, AStemOfNoChannelsAfterBindingSilencesTheBindingsOutputs) {
+  Bind();
+  host.inputStem = host.outputStem = 0x00010000;  // a layout of no channels
+  auto context = MakeContext(2, 64);
+  context->Render();
+  EXPECT_EQ(1, plug->record.blocks);
+  EXPECT_EQ(std::vector<float>(64, 0.0f), context->outputs[0]);
+  EXPECT_EQ(std::vector<float>(64, 0.0f), context->outputs[1]);
+  // Bypassed, the block cannot reach the host either.
+  ASSERT_EQ(AAX_SUCCESS, plug->ApplyParameterNormalized("", 1.0));
+  for (auto& channel : context->outputs) std::fill(channel.begin(), channel.end(), 9.0f);
+  context->Render();
+  EXPECT_EQ(std::vector<float>(64, 0.0f), context->outputs[1]);
 }
 
 TEST_F(WrapperRender, BlocksThatCannotBeProcessedLeaveSilence) {
@@ -281,8 +299,8 @@ TEST_F(WrapperRender, TheProcessProcedureRendersContextsInArrayOrder) {
   host.Host().ClearTranscript();
   AAX_RenderContext* contexts[] = {&other.record, nullptr, &noInstance.record,
                                    &noPrivateData.record, &first->record};
-  ProcessRenderContexts(contexts, contexts + 5);
-  ProcessRenderContexts(nullptr, nullptr);
+  ProcessRenderContexts(contexts, contexts + 5, 2);
+  ProcessRenderContexts(nullptr, nullptr, 2);
 
   std::vector<std::string> nodes;
   for (const fakehost::Call& call : host.Host().Calls())
@@ -291,8 +309,24 @@ TEST_F(WrapperRender, TheProcessProcedureRendersContextsInArrayOrder) {
   EXPECT_EQ(1, plug->record.blocks);
   EXPECT_EQ(1, second->record.blocks);
   EXPECT_EQ(std::vector<float>(64, 0.5f), other.outputs[0]);
-  EXPECT_EQ(std::vector<float>(64, 9.0f), noInstance.outputs[0]);
-  EXPECT_EQ(std::vector<float>(64, 9.0f), noPrivateData.outputs[0]);
+  // Contexts without an instance are not rendered; the outputs the
+  // procedure was told of are silenced.
+  EXPECT_EQ(std::vector<float>(64, 0.0f), noInstance.outputs[0]);
+  EXPECT_EQ(std::vector<float>(64, 0.0f), noInstance.outputs[1]);
+  EXPECT_EQ(std::vector<float>(64, 0.0f), noPrivateData.outputs[1]);
+
+  // One output named: the second buffer, which the host need not have
+  // handed over, is not touched; no block length, nothing is written.
+  Context mono(host.Host(), "M", 2, 64, 0.25f);
+  AAX_RenderContext* monoContext[] = {&mono.record};
+  ProcessRenderContexts(monoContext, monoContext + 1, 1);
+  EXPECT_EQ(std::vector<float>(64, 0.0f), mono.outputs[0]);
+  EXPECT_EQ(std::vector<float>(64, 9.0f), mono.outputs[1]);
+  Context empty(host.Host(), "E", 2, 64, 0.25f);
+  empty.record.blockLength = nullptr;
+  AAX_RenderContext* emptyContext[] = {&empty.record};
+  ProcessRenderContexts(emptyContext, emptyContext + 1, 2);
+  EXPECT_EQ(std::vector<float>(64, 9.0f), empty.outputs[0]);
 }
 
 TEST(WrapperRenderAllocations, TheAudioPathAllocatesNothingAfterTheFirstBlock) {
@@ -308,11 +342,11 @@ TEST(WrapperRenderAllocations, TheAudioPathAllocatesNothingAfterTheFirstBlock) {
   context.privateData = &privateData;
   plug->InitPrivateData(kAAX_PrivateDataField, &privateData, sizeof privateData);
   AAX_RenderContext* one = &context;
-  ProcessRenderContexts(&one, &one + 1);
+  ProcessRenderContexts(&one, &one + 1, 2);
   ASSERT_EQ(1, plug->record.blocks);
 
   AllocationCounter counter;
-  for (int block = 0; block < 20; ++block) ProcessRenderContexts(&one, &one + 1);
+  for (int block = 0; block < 20; ++block) ProcessRenderContexts(&one, &one + 1, 2);
   EXPECT_EQ(0, counter.Allocations());
   EXPECT_EQ(21, plug->record.blocks);
 }

@@ -163,7 +163,7 @@ public:
   fakehost::Object& Transport() { return mTransport; }
   void Render() {
     AAX_RenderContext* one = &record;
-    ProcessRenderContexts(&one, &one + 1);
+    ProcessRenderContexts(&one, &one + 1, 2);
   }
 
   std::vector<std::vector<float>> inputs;

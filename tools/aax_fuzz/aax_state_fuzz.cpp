@@ -82,7 +82,7 @@ void RenderOneBlock(CheckedOndelino& plug) {
   context.blockLength = &frames;
   context.privateData = &privateData;
   AAX_RenderContext* one = &context;
-  ProcessRenderContexts(&one, &one + 1);
+  ProcessRenderContexts(&one, &one + 1, 2);
   for (int c = 0; c < 2; ++c)
     for (int i = 0; i < kBlockFrames; ++i)
       if (!std::isfinite(out[c][i])) std::abort();

@@ -429,24 +429,46 @@ TEST_F(PluginHost, TwoContextsRenderInArrayOrder) {
   EXPECT_NE(9.0f, outB.samples[1][64]);
 }
 
-TEST_F(PluginHost, ContextsWithoutAnInstanceAreSkipped) {
+TEST_F(PluginHost, ContextsWithoutAnInstanceGiveSilence) {
   HostedEffect& effect = NewEffect();
   HostedEffect& unset = NewEffect("B");
   std::memset(unset.Context().privateData, 0, 8);  // the host's block before InitPrivateData
   HostRenderContext noPrivateData;
-  Buffers input(2, 64, 0.25f), untouched(2, 64, 9.0f), output(2, 64, 9.0f);
+  Buffers input(2, 64, 0.25f), unsetOut(2, 64, 9.0f), noDataOut(2, 64, 9.0f), output(2, 64, 9.0f);
+  unset.Context().fields[1] = unsetOut.Pointers();
+  noPrivateData.fields[1] = noDataOut.Pointers();
   for (HostRenderContext* context : {&unset.Context(), &noPrivateData}) {
     context->fields[0] = input.Pointers();
-    context->fields[1] = untouched.Pointers();
     context->blockLength = 64;
   }
+  noPrivateData.fields[3] = &noPrivateData.blockLength;
   noPrivateData.fields[8] = nullptr;
   effect.Context().fields[0] = input.Pointers();
   effect.Context().fields[1] = output.Pointers();
   effect.Context().blockLength = 64;
   HostedEffect::RenderAll(*session, {nullptr, &noPrivateData, &unset.Context(), &effect.Context()});
-  EXPECT_EQ(Buffers(2, 64, 9.0f).samples, untouched.samples);
+  // Without an instance the channel configuration is unknown: the output
+  // that both configurations have is silenced, the second is not touched.
+  for (Buffers* silenced : {&unsetOut, &noDataOut}) {
+    EXPECT_EQ(Buffers(1, 64, 0.0f).samples[0], silenced->samples[0]);
+    EXPECT_EQ(Buffers(1, 64, 9.0f).samples[0], silenced->samples[1]);
+  }
   EXPECT_NE(9.0f, output.samples[0][10]);
+}
+
+TEST_F(PluginHost, AControllerThatNamesNoStemsGetsSilence) {
+  HostedEffect& effect = NewEffect();
+  ApplyAll(effect);
+  effect.inputStem = effect.outputStem = 0;
+  Buffers input(2, 64, 0.25f), output(2, 64, 9.0f);
+  effect.Render(input.Pointers(), output.Pointers(), 64);
+  // The binding named the stereo stem: both of its outputs are silent.
+  EXPECT_EQ(Buffers(2, 64, 0.0f).samples, output.samples);
+  // Bypassed, the same.
+  ASSERT_EQ(0, effect.Apply("", 1.0));
+  for (auto& channel : output.samples) std::fill(channel.begin(), channel.end(), 9.0f);
+  effect.Render(input.Pointers(), output.Pointers(), 64);
+  EXPECT_EQ(Buffers(2, 64, 0.0f).samples, output.samples);
 }
 
 TEST_F(PluginHost, RenderingBeforeBindingAndAfterUnbindingGivesSilence) {

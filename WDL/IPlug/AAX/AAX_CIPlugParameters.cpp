@@ -19,13 +19,25 @@ AAX_ResultCode AAX_CIPlugParameters::InitPrivateData(int32_t fieldIndex, void* d
 
 void AAX_CIPlugParameters::ProcessAudioContext(AAX_RenderContext*) {}
 
-void ProcessRenderContexts(AAX_RenderContext* const* first, AAX_RenderContext* const* end) {
+void ProcessRenderContexts(AAX_RenderContext* const* first, AAX_RenderContext* const* end,
+                           int outputsWithoutInstance) {
   if (!first || !end) return;
   for (AAX_RenderContext* const* it = first; it < end; ++it) {
     AAX_RenderContext* context = *it;
-    if (!context || !context->privateData) continue;
-    AAX_SIPlugPrivateData block;
-    std::memcpy(&block, context->privateData, sizeof block);
-    if (block.instance) block.instance->ProcessAudioContext(context);
+    if (!context) continue;
+    AAX_SIPlugPrivateData block = {nullptr};
+    if (context->privateData) std::memcpy(&block, context->privateData, sizeof block);
+    if (block.instance) {
+      block.instance->ProcessAudioContext(context);
+    } else {
+      const int frames = context->blockLength ? *context->blockLength : 0;
+      SilenceHostOutputs(context->outputs, outputsWithoutInstance, frames);
+    }
   }
+}
+
+void SilenceHostOutputs(float* const* outputs, int channels, int frames) {
+  if (!outputs || frames <= 0) return;
+  for (int i = 0; i < channels; ++i)
+    if (outputs[i]) std::memset(outputs[i], 0, sizeof(float) * static_cast<size_t>(frames));
 }

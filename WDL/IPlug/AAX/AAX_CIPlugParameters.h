@@ -32,7 +32,15 @@ public:
 };
 
 // The native process procedure's body: renders each context of [first, end)
-// whose private data names an instance, in array order; skips the others.
+// whose private data names an instance, in array order. A context without an
+// instance cannot be rendered, so the host would play whatever its buffers
+// held: its first outputsWithoutInstance outputs (as many as the host hands
+// over for any of the plug-in's channel configurations) get silence instead.
 // Host's audio thread; no allocation; each render takes its instance's
 // plug-in mutex.
-void ProcessRenderContexts(AAX_RenderContext* const* first, AAX_RenderContext* const* end);
+void ProcessRenderContexts(AAX_RenderContext* const* first, AAX_RenderContext* const* end,
+                           int outputsWithoutInstance);
+
+// Writes frames zeros into each of the first channels host output buffers
+// (null buffers are skipped). Host's audio thread; no allocation, no lock.
+void SilenceHostOutputs(float* const* outputs, int channels, int frames);

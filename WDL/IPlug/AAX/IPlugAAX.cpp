@@ -24,7 +24,7 @@ IPlugAAX::IPlugAAX(int nParams, const char* channelIOText, int nPresets, const c
   SetBlockFrames(1024);
   SetHost("ProTools", static_cast<unsigned int>(version));
   mGestureOpen.assign(static_cast<size_t>(NParams()), 0);
-  mKnownHostOutputs = FewestConfiguredOutputs();
+  mKnownHostOutputs = FewestOutputs(mChannelIO);
 }
 
 IPlugAAX::~IPlugAAX() { mParamIds.DeleteAll(true); }

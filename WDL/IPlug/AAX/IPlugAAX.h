@@ -103,7 +103,9 @@ public:
   AAX_ResultCode CompareStateChunk(const AAX_HostChunk* chunk, bool* matches) override;
 
   // Host's audio thread: one block, under the plug-in mutex. Allocates only
-  // when the block length changes. Unbound, the host's outputs get silence.
+  // when the block length changes. A block that cannot reach the host
+  // (unbound, no output stem, a length it cannot process) leaves silence in
+  // the host's outputs.
   void ProcessAudioContext(AAX_RenderContext* context) override;
 
   // ---- For the editor object and tests ------------------------------------
@@ -134,9 +136,6 @@ private:
   // Host's parameter thread: under the plug-in mutex, the render call lets go
   // of the host side (bound flag, bypass parameter).
   void ReleaseHostSideForRender();
-  // The fewest output channels of any channel configuration: as many output
-  // buffers as a host of this plug-in always hands over.
-  int FewestConfiguredOutputs() const;
   // Hands every packet of the local MIDI node to HandleMidiMessage.
   void ReadMidi(AAX_RenderContext* context);
 

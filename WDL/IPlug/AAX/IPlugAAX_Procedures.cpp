@@ -4,13 +4,20 @@
 #include "IPlugAAX_Procedures.h"
 
 #include "AAX_CEffectGUI_IPLUG.h"
+#include "ChannelIOSpec.h"
 #include "IPlugAAX_Create.h"
+#include "PluginIdentity.h"
 #include "VimbraOndelino.h"
 
 #include <new>
 
 namespace {
 IPlugAAX* CreateVimbraOndelino() { return CreatePluginInstance(); }
+
+// The output buffers the host hands over whichever channel configuration it
+// renders: a context without an instance gets silence in these. Worked out
+// when the module loads, so that the audio thread allocates nothing.
+const int kOutputsOfEveryConfiguration = FewestOutputs(kPluginChannelIO);
 }  // namespace
 
 IACFUnknown* CreateEffectParameters() { return CreateEffectParametersWith(&CreateVimbraOndelino); }
@@ -24,5 +31,5 @@ IACFUnknown* CreateEffectGUI() {
 }
 
 void ProcessContexts(AAX_RenderContext* const* first, AAX_RenderContext* const* end) {
-  ProcessRenderContexts(first, end);
+  ProcessRenderContexts(first, end, kOutputsOfEveryConfiguration);
 }

@@ -37,8 +37,12 @@ void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
   const int nInStem = StemChannels(inStem);
   const int nOutStem = StemChannels(outStem);
   if (nOutStem > 0) mKnownHostOutputs = nOutStem;
-  // Unbound, nothing is connected: the host's known outputs get silence.
-  const int silencedOutputs = mBound ? nOutStem : mKnownHostOutputs;
+  // Unbound, or bound to a controller that names no output stem, no output
+  // is connected and the block never reaches the host, which would play
+  // whatever its buffers held: the outputs it is known to hand over get
+  // silence instead.
+  const bool reachesHost = nOutStem > 0;
+  const int silencedOutputs = reachesHost ? nOutStem : mKnownHostOutputs;
 
   if (DoesMidi()) ReadMidi(context);
   mTransport = context->transportNode ? context->transportNode->GetTransport() : nullptr;
@@ -75,16 +79,7 @@ void IPlugAAX::ProcessAudioContext(AAX_RenderContext* context) {
   } else {
     RunBlock(frames);
   }
-  if (!mBound) SilenceOutputs(context->outputs, silencedOutputs, frames);
-}
-
-int IPlugAAX::FewestConfiguredOutputs() const {
-  int fewest = -1;
-  for (int i = 0; i < NChannelIO(); ++i) {
-    const int outputs = GetChannelIO(i)->mOutputs;
-    if (fewest < 0 || outputs < fewest) fewest = outputs;
-  }
-  return fewest > 0 ? fewest : 0;
+  if (!reachesHost) SilenceOutputs(context->outputs, silencedOutputs, frames);
 }
 
 void IPlugAAX::ReadMidi(AAX_RenderContext* context) {
@@ -112,8 +107,5 @@ bool IPlugAAX::ScratchHolds(int frames) const {
 }
 
 void IPlugAAX::SilenceOutputs(float* const* outputs, int stemChannels, int frames) {
-  if (!outputs) return;
-  const int channels = std::min(stemChannels, NOutChannels());
-  for (int i = 0; i < channels; ++i)
-    if (outputs[i]) std::memset(outputs[i], 0, sizeof(float) * static_cast<size_t>(frames));
+  SilenceHostOutputs(outputs, std::min(stemChannels, NOutChannels()), frames);
 }

@@ -52,7 +52,7 @@ if(TARGET VimbraOndelino_aax)
     add_test(NAME aax_plugin_host_macform
              COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1 --gtest_filter=MacFormEditorHost.*)
     set_tests_properties(aax_plugin_host_macform PROPERTIES LABELS "aax;macform" TIMEOUT 300
-      ENVIRONMENT "VO_AAX_BUNDLE=${plugin_module};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/mac/gnustep-lsan.supp")
+      ENVIRONMENT "VO_AAX_BUNDLE=${plugin_module};LSAN_OPTIONS=${VO_GNUSTEP_LSAN_OPTIONS}")
     # The tools join after the macOS-form target is made.
     if(TARGET vo_macform_tests)
       add_dependencies(vo_macform_tests aax_plugin_host)

@@ -63,8 +63,19 @@ protected:
     NSApplicationLoad();
     GSDebugAllocationActive(YES);
   }
-  void SetUp() override { pool = [[NSAutoreleasePool alloc] init]; }
-  void TearDown() override { [pool release]; }
+  void SetUp() override
+  {
+    pool = [[NSAutoreleasePool alloc] init];
+    windowsAtStart = LiveWindows();
+  }
+  // A window retained once too often stays in GNUstep's window list, where
+  // the leak check cannot tell it from a live one: every test gives back
+  // the windows it made or was handed.
+  void TearDown() override
+  {
+    [pool release];
+    EXPECT_EQ(LiveWindows(), windowsAtStart) << "windows left behind";
+  }
   // Drains the autoreleased objects so far.
   void Drain()
   {
@@ -72,8 +83,10 @@ protected:
     pool = [[NSAutoreleasePool alloc] init];
   }
   static int LiveViews() { return GSDebugAllocationCount([IGraphicsCocoa_vVimbraOndelino_aax class]); }
+  static int LiveWindows() { return GSDebugAllocationCount([NSWindow class]); }
 
   NSAutoreleasePool* pool = nil;
+  int windowsAtStart = 0;
 };
 
 inline NSEvent* MouseEvent(NSEventType type, NSPoint where, NSUInteger modifiers, NSInteger clicks = 1)

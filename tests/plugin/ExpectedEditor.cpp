@@ -112,9 +112,10 @@ std::string DescribeDifferences(const ArgbImage& expected, const std::function<u
   for (int y = 0; y < expected.height; ++y) {
     for (int x = 0; x < expected.width; ++x) {
       if (std::any_of(skip.begin(), skip.end(), [&](const PixelRect& r) { return r.Contains(x, y); })) continue;
-      const uint32_t want = expected.At(x, y), got = actual(x, y);
+      const uint32_t compared = withAlpha ? 0xFFFFFFFFu : 0x00FFFFFFu;
+      const uint32_t want = expected.At(x, y) & compared, got = actual(x, y) & compared;
       bool same = true;
-      for (int shift = 0; shift < (withAlpha ? 32 : 24); shift += 8)
+      for (int shift = 0; shift < 32; shift += 8)
         same &= std::abs(Channel(want, shift) - Channel(got, shift)) <= tolerance;
       if (same) continue;
       std::string region = "background";

@@ -82,6 +82,7 @@ ExpectedEditor Compose() {
   for (const Placed& c : kLayout) {
     if (!strips.count(c.strip.id)) strips[c.strip.id] = ReadPluginImage(c.strip.id, c.strip.file);
     const ArgbImage& strip = strips[c.strip.id];
+    if (strip.width == 0) ADD_FAILURE() << c.strip.file << " does not read";
     const int w = strip.width, h = strip.height / c.strip.frames;
     int y = c.y;
     if (c.kind == Kind::kVerticalFader) y += static_cast<int>((kFaderLength - h) * (1.0 - c.value));

@@ -35,6 +35,14 @@ TEST(WinTextEntryFilter, CharactersByParameterKind) {
 }
 
 class TextEntryTest : public EditorWinTest {
+ public:
+  int State() const { return editor->TextEntryState(); }
+  // A changed control and a tick: the timer repaints around the box.
+  void RepaintAroundBox() {
+    freeProbe->MarkChanged(false);
+    Tick();
+  }
+
  protected:
   // Opens a box for the knob probe and parameter 0 (kind 4), empty.
   HWND OpenBox(int paramIdx = 0, ProbeControl* control = nullptr) {
@@ -113,7 +121,7 @@ TEST_F(TextEntryTest, EscapePressAndWheelCancel) {
       {"press", [](TextEntryTest* t, HWND box) {
          SetFocus(t->Window());
          SetFocus(box);
-         EXPECT_EQ(t->editor->TextEntryState(), 1);
+         EXPECT_EQ(t->State(), 1);
          t->Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 300, 400);
        }},
       {"right press", [](TextEntryTest* t, HWND box) {
@@ -126,9 +134,8 @@ TEST_F(TextEntryTest, EscapePressAndWheelCancel) {
          SendMessageA(t->Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
        }},
       {"wheel while repainted", [](TextEntryTest* t, HWND) {
-         t->freeProbe->MarkChanged(false);
-         t->Tick();
-         EXPECT_EQ(t->editor->TextEntryState(), 2);
+         t->RepaintAroundBox();
+         EXPECT_EQ(t->State(), 2);
          SendMessageA(t->Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
        }},
       {"wheel on the box", [](TextEntryTest*, HWND box) { SendMessageA(box, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0); }},
@@ -155,6 +162,7 @@ TEST_F(TextEntryTest, EscapePressAndWheelCancel) {
 // the box, which keeps the focus and its entry colours.
 TEST_F(TextEntryTest, BoxOpensIdleAndTheEditorStaysLive) {
   OpenEditor();
+  knobProbe->SetTextEntryOff(false);
   plug->hostCalls.clear();
   Mouse(WM_RBUTTONDOWN, MK_RBUTTON, 90, 90);  // the knob probe's text entry
   HWND box = editor->TextEntryWindow();
@@ -206,8 +214,7 @@ TEST_F(TextEntryTest, ReturnPressAndFocusLossCommitInAGesture) {
          t->Mouse(WM_LBUTTONUP, 0, 300, 400);
        }},
       {"press while repainted", [](TextEntryTest* t, HWND) {
-         t->freeProbe->MarkChanged(false);
-         t->Tick();
+         t->RepaintAroundBox();
          t->Mouse(WM_MBUTTONDOWN, MK_MBUTTON, 300, 400);
        }},
       {"focus loss", [](TextEntryTest* t, HWND) { SetFocus(t->Window()); }},
@@ -237,6 +244,7 @@ TEST_F(TextEntryTest, ReturnPressAndFocusLossCommitInAGesture) {
 // leaves neither the capture nor the press's gesture behind.
 TEST_F(TextEntryTest, ClosingDuringTheOpeningPressEndsItsGesture) {
   OpenEditor();
+  knobProbe->SetTextEntryOff(false);
   for (bool detach : {false, true}) {
     plug->hostCalls.clear();
     Mouse(WM_RBUTTONDOWN, MK_RBUTTON, 90, 90);

@@ -78,7 +78,9 @@ protected:
     gui.reset();
     // Every scenario: the gestures the host saw are balanced once the
     // editor has gone.
-    if (effect) EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+    if (effect) {
+      EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+    }
     if (effect) {
       effect->Unbind();
       effect.reset();
@@ -357,7 +359,7 @@ TEST_F(PluginEditorHost, TextEntryKeepsTheEditorLiveAndItsGesturesBalanced) {
   EXPECT_THAT(Automation(mark), ElementsAre(touch, touch, "controllerA.automation[5](\"4\", 0.05)", release, release));
   effect->AnswerRequests();
   EXPECT_NEAR(0.05, effect->Read("4"), 1e-9);
-  EXPECT_EQ("5%", effect->FormatCurrent("4"));
+  EXPECT_EQ("5.00%", effect->FormatCurrent("4"));  // the AAX display of 5 %
   EXPECT_EQ(nullptr, vo::CaptureWindow());
   EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
 

@@ -187,7 +187,9 @@ int LICE_CachedFont::DrawNativeViaSurface(LICE_IBitmap* bitmap, const char* text
   if (!dc) return 0;
 
   LICE_FontHandle previous = lice_text::SelectFont(dc, m_handle);
-  LICE_Rect measured = {0, 0, rect->right - rect->left, rect->bottom - rect->top};
+  // The extent in 64 bits: a rectangle may be wider or taller than INT_MAX.
+  LICE_Rect measured = {0, 0, Saturate((long long)rect->right - rect->left),
+                        Saturate((long long)rect->bottom - rect->top)};
   const int measureResult = lice_text::DrawUtf8(
       dc, text, count, &measured, (flags & ~(LICE_TEXT_ALIGN_MASK)) | LICE_TEXT_MEASURE | LICE_TEXT_NOPREFIX);
   const long long width = (long long)measured.right - measured.left;

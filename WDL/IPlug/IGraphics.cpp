@@ -27,7 +27,7 @@ class PlugLock {
 }  // namespace
 
 IGraphics::IGraphics(IPlugBase* plug, int width, int height, int fps)
-    : mPlug(plug), mWidth(width), mHeight(height), mFPS(fps > 0 ? fps : kDefaultFPS) {}
+    : mPlug(plug), mWidth(width), mHeight(height), mFPS(fps > 0 ? fps : kDefaultFPS), mGesture(plug) {}
 
 IGraphics::~IGraphics() {
   delete mKeyCatcher;
@@ -188,6 +188,7 @@ void IGraphics::ResizeEditor(int w, int h) {
   mWidth = w;
   mHeight = h;
   ReleasePointerCapture();
+  mGesture.End();
   {
     PlugLock lock(mPlug);
     mControls.DeleteAll(true);

@@ -16,6 +16,7 @@
 // PrepareBackBuffers and the destructor, so it links neither the editor nor
 // the raster library.
 
+#include "EditorGesture.h"
 #include "IGraphicsStructs.h"
 #include "Mutex.h"
 #include "PointerList.h"
@@ -178,7 +179,14 @@ class IGraphics {
   // The view's commit of a text-entry box: text (at most 31 characters are
   // read) becomes param's value and is applied to control as user input.
   void ApplyTextEntry(IControl* control, IPlugParameter* param, const char* text);
+  // Clears the capture (a menu or resize takes the mouse); the press's
+  // gesture still takes a choice made within the press, and MouseDown ends
+  // it when the press returns.
   void ReleasePointerCapture();
+  // Ends the gesture the editor's mouse began, when one is open; the views
+  // call it when their window or text-entry box closes. Editor thread; no
+  // allocation, no lock.
+  void EndMouseGesture() { mGesture.End(); }
 
   // ---- Accessors ---------------------------------------------------------------
 
@@ -241,8 +249,12 @@ class IGraphics {
   bool mTooltipsEnabled = false;
   bool mShowControlBounds = false;
   IControl* mKeyCatcher = nullptr;
+  EditorGesture mGesture;  // the mouse's gesture with the host
 
  private:
+  // A user's value for control's parameter, inside a gesture: the open
+  // mouse gesture on that parameter, or one of its own around the value.
+  void SetValueInGesture(IControl* control, double normalized);
   // Hit test from the topmost control down; -1 when nothing is hit.
   int FindControl(int x, int y, bool forHover) const;
   // Device pixels to editor pixels.

@@ -33,6 +33,8 @@ IGraphicsWin::IGraphicsWin(IPlugBase* plug, int width, int height, int fps)
     : IGraphics(plug, width, height, fps), mModule(static_cast<HINSTANCE>(gModuleInstance)) {}
 
 IGraphicsWin::~IGraphicsWin() {
+  // The plug-in deletes its editor while it goes: no gesture end reaches it.
+  mGesture.Forget();
   DetachView();
   WinEditorWindowClass::FlushPendingUnregister(mModule);
   delete[] mCustomColors;
@@ -82,7 +84,8 @@ void* IGraphicsWin::AttachToParentWindow(void* parent) {
 
 void IGraphicsWin::DetachView() {
   if (!mWindow) return;
-  // A box still open is closed with its fields, so a later entry can open.
+  // A box still open is closed with its fields, so a later entry can open;
+  // closing it also ends a gesture the editor's mouse left open.
   CloseTextEntry();
   if (mTooltip) {
     DestroyWindow(mTooltip);
@@ -113,6 +116,8 @@ void IGraphicsWin::ForgetDestroyedWindow() {
   mTooltipShown = false;
   mTooltipControl = -1;
   mWindow = nullptr;
+  ReleasePointerCapture();
+  EndMouseGesture();
   WinEditorWindowClass::Release(mModule);
 }
 
@@ -333,9 +338,11 @@ void IGraphicsWin::OnTimerTick() {
   const float scale = ScaleF();
   RECT r = {ScaleEdge(area.L, scale), ScaleEdge(area.T, scale), ScaleEdge(area.R, scale), ScaleEdge(area.B, scale)};
   InvalidateRect(mWindow, &r, FALSE);
-  if (mEditBox && mEditControl) {
-    const IRECT& c = mEditControl->GetRect();
-    RECT boxArea = {c.L, c.T, c.R, c.B};
+  if (mEditBox) {
+    // The box paints itself: its own rect (device pixels) is left alone.
+    RECT boxArea = {};
+    GetWindowRect(mEditBox, &boxArea);
+    MapWindowPoints(nullptr, mWindow, reinterpret_cast<POINT*>(&boxArea), 2);
     ValidateRect(mWindow, &boxArea);
     mEditState = kEditRepainted;
   }

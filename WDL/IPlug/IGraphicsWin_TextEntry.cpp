@@ -36,15 +36,17 @@ void IGraphicsWin::CreateTextEntry(IControl* control, IText* text, IRECT* rect, 
   SendMessageA(mEditBox, WM_SETFONT, reinterpret_cast<WPARAM>(mEditFont), 0);
   SendMessageA(mEditBox, EM_LIMITTEXT, static_cast<WPARAM>(control->GetTextEntryLength()), 0);
   SendMessageA(mEditBox, EM_SETSEL, 0, -1);
-  // Subclassed before it takes the focus, so its WM_SETFOCUS marks the
-  // editor busy with typing.
+  // Focused before it is subclassed: the first WM_SETFOCUS stays with the
+  // box, so the editor opens it idle (state 0) and goes on painting and
+  // takes the release of the press that opened it. Only a later return of
+  // the focus sets state 1.
+  SetFocus(mEditBox);
   mPreviousEditProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(mEditBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProcedure)));
   SetWindowLongPtrA(mEditBox, GWLP_USERDATA, kEditBoxMarker);
   mEditParam = param;
   mEditControl = control;
   mEditState = kEditIdle;
-  SetFocus(mEditBox);
 }
 
 void IGraphicsWin::CancelTextEntry() {
@@ -80,6 +82,11 @@ void IGraphicsWin::CloseTextEntry() {
   mEditControl = nullptr;
   mPreviousEditProcedure = nullptr;
   mEditState = kEditIdle;
+  // Whatever closed the box, the press that opened it is over: the editor
+  // keeps neither the mouse nor a gesture.
+  if (mWindow && GetCapture() == mWindow) ReleaseCapture();
+  ReleasePointerCapture();
+  EndMouseGesture();
 }
 
 LRESULT CALLBACK IGraphicsWin::EditProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -118,6 +125,11 @@ LRESULT IGraphicsWin::HandleEditMessage(HWND box, UINT message, WPARAM wParam, L
     case WM_CHAR:
       if (mEditParam && !TextEntryAcceptsCharacter(mEditParam->GetKind(), static_cast<unsigned>(wParam))) return 0;
       break;
+    case WM_MOUSEWHEEL:
+      // The wheel reaches the focused box rather than the editor; it
+      // cancels the entry wherever it arrives.
+      mEditState = kEditCancel;
+      return 0;
     case WM_COMMAND:
       if (HIWORD(wParam) == 1) {
         mEditState = kEditCommit;

@@ -18,12 +18,13 @@ bool IGraphics::DrawBitmapFrame(const IBitmapStrip* strip, const IRECT* dest, in
   if (!strip || !dest || !strip->mBitmap) return true;
   int sx = 0, sy = 0;
   if (strip->N >= 2 && frame >= 2) {
-    // In double, so that the + 0.5 rounds the exact band start.
-    const double fraction = static_cast<double>(frame - 1) / strip->N;
+    // Multiplied before dividing, in double, so that an exact half band start
+    // (45 x 7 / 10 = 31.5) stays exact and the + 0.5 rounds it up.
+    const double steps = static_cast<double>(frame - 1);
     if (strip->mFramesAreHorizontal) {
-      sx = static_cast<int>(strip->W * fraction + 0.5);
+      sx = static_cast<int>(strip->W * steps / strip->N + 0.5);
     } else {
-      sy = static_cast<int>(strip->H * fraction + 0.5);
+      sy = static_cast<int>(strip->H * steps / strip->N + 0.5);
     }
   }
   const IRECT clip = dest->Intersect(mDrawRect);

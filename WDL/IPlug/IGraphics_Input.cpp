@@ -49,6 +49,9 @@ int IGraphics::FindControl(int x, int y, bool forHover) const {
 }
 
 void IGraphics::MouseDown(int x, int y, IMouseKeys* keys) {
+  // A release that never came (the window lost the mouse) ends the last
+  // press's gesture here.
+  mGesture.End();
   ScalePoint(&x, &y);
   mMouseX = mMouseY = -1;
   mMouseCapture = -1;
@@ -85,9 +88,12 @@ void IGraphics::MouseDown(int x, int y, IMouseKeys* keys) {
         return;
       }
     }
-    mPlug->BeginInformHostOfParamChange(paramIdx);
+    mGesture.Begin(paramIdx);
   }
   control->HandleMouseDown(x, y, keys);
+  // A menu took the mouse inside the press (its choice is in the gesture);
+  // its release goes to the menu, so the gesture ends now.
+  if (mMouseCapture != hit) mGesture.End();
 }
 
 void IGraphics::MouseDrag(int x, int y, IMouseKeys* keys) {
@@ -108,11 +114,10 @@ void IGraphics::MouseUp(int x, int y, IMouseKeys* keys) {
   IControl* control = mControls.Get(target);
   mMouseX = mMouseY = -1;
   mMouseCapture = -1;
-  if (!control) return;
-  control->HandleMouseUp(x, y, keys);
-  const int paramIdx = BoundParamIdx(control);
-  // Also for a release over a control that never saw the press.
-  if (mPlug && paramIdx >= 0) mPlug->EndInformHostOfParamChange(paramIdx);
+  if (control) control->HandleMouseUp(x, y, keys);
+  // Only the gesture this press began ends: a press the host took, a double
+  // click and a release without press began none.
+  mGesture.End();
 }
 
 bool IGraphics::MouseDoubleClick(int x, int y, IMouseKeys* keys) {
@@ -185,8 +190,18 @@ void IGraphics::PromptParamTextEntry(IControl* control, IPlugParameter* param, I
   IPopupMenu* chosen = CreateIPopupMenu(&menu, rect);
   if (chosen && chosen->GetChosenItemIdx() >= 0) {
     // The chosen position is taken as the plain value.
-    control->SetValueFromUserInput(param->NormalizeValue(chosen->GetChosenItemIdx()));
+    SetValueInGesture(control, param->NormalizeValue(chosen->GetChosenItemIdx()));
   }
+}
+
+void IGraphics::SetValueInGesture(IControl* control, double normalized) {
+  const int paramIdx = BoundParamIdx(control);
+  // An unchanged value sends nothing, so no empty gesture either.
+  const bool ownGesture = mPlug && paramIdx >= 0 && !mGesture.IsOpenFor(paramIdx) &&
+                          !(control->GetValue() == normalized);
+  if (ownGesture) mPlug->BeginInformHostOfParamChange(paramIdx);
+  control->SetValueFromUserInput(normalized);
+  if (ownGesture) mPlug->EndInformHostOfParamChange(paramIdx);
 }
 
 void IGraphics::ApplyTextEntry(IControl* control, IPlugParameter* param, const char* text) {
@@ -206,5 +221,5 @@ void IGraphics::ApplyTextEntry(IControl* control, IPlugParameter* param, const c
     value = std::atof(typed);
     if (param->GetNegateDisplay()) value = -value;
   }
-  control->SetValueFromUserInput(param->NormalizeValue(value));
+  SetValueInGesture(control, param->NormalizeValue(value));
 }

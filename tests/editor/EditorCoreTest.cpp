@@ -10,7 +10,7 @@ namespace edtest {
 namespace {
 
 // Image ids of this file (the image cache is process-wide).
-enum { kBackgroundId = 1100, kStripId, kSharedId, kMissingId, kLateId, kBlockId };
+enum { kBackgroundId = 1100, kStripId, kSharedId, kMissingId, kLateId, kBlockId, kHalfStripId };
 
 const LICE_Pixel kRed = LICE_RGBA(255, 0, 0, 255);
 const LICE_Pixel kBlue = LICE_RGBA(0, 0, 255, 255);
@@ -164,6 +164,16 @@ TEST_F(EditorCore, FramesStartAtTheirRoundedBand) {
   control->SetValue(0.5);
   PaintAll();
   EXPECT_EQ(3u, LICE_GETR(view->BackBufferPixel(0, 0)));
+
+  // An exact half rounds up: frame 8 of 10 in a strip 45 high starts at
+  // int(45 x 7 / 10 + 0.5) = 32, not at row 31.
+  view->AddPicture(kHalfStripId, 4, 45, 0, RowCoded(4, 45));
+  const IBitmapStrip half = view->LoadBitmapStrip(kHalfStripId, "half.png", 10);
+  auto* halfControl = new IBitmapControl(plug, 10, 0, -1, &half);
+  Attach(halfControl);
+  halfControl->SetValue(7.0 / 9.0);
+  PaintAll();
+  EXPECT_EQ(32u, LICE_GETR(view->BackBufferPixel(10, 0)));
 }
 
 TEST_F(EditorCore, ResizeDropsControlsCaptureHoverAndTextEntry) {

@@ -121,14 +121,99 @@ TEST_F(Input, HiddenAndDisabledControlsPassThePressBeneath) {
   EXPECT_EQ(-1, view->GetCaptureIdx());
 }
 
-TEST_F(Input, ReleaseOverAnUnpressedControlEndsItsGesture) {
+// Hosts record automation from begin/end pairs: an end goes only with the
+// begin its press sent.
+TEST_F(Input, ReleaseOverAnUnpressedControlSendsNoEnd) {
   auto* probe = new ProbeControl(plug, IRECT(10, 10, 30, 30), kLevel);
   Attach(probe);
   view->MouseUp(20, 20, &left);
   EXPECT_EQ(1, probe->ups);
-  ASSERT_EQ(1u, plug->hostCalls.size());
-  EXPECT_EQ(Kind::kEnd, plug->hostCalls[0].kind);
-  EXPECT_EQ(kLevel, plug->hostCalls[0].index);
+  EXPECT_TRUE(plug->hostCalls.empty());
+}
+
+// Every path of a press leaves the host with begin, values, end for one
+// parameter, or with nothing.
+TEST_F(Input, GesturesAreAlwaysBalanced) {
+  auto* probe = new ProbeControl(plug, IRECT(10, 10, 30, 30), kLevel);
+  auto* other = new ProbeControl(plug, IRECT(40, 10, 60, 30), kGain);
+  other->SetDoubleClickAsClick(true);
+  Attach(probe);
+  Attach(other);
+  auto kinds = [this] {
+    std::string text;
+    for (const auto& call : plug->hostCalls) text += call.kind == Kind::kBegin ? 'b' : call.kind == Kind::kEnd ? 'e' : 'v';
+    return text;
+  };
+  // Press and release on another control: the pressed one's gesture ends.
+  view->MouseDown(20, 20, &left);
+  view->MouseUp(50, 20, &left);
+  EXPECT_EQ("be", kinds());
+  EXPECT_EQ(kLevel, plug->hostCalls[1].index);
+  // A release that never came: the next press ends the open gesture first.
+  plug->hostCalls.clear();
+  view->MouseDown(20, 20, &left);
+  view->MouseDown(50, 20, &left);
+  view->MouseUp(50, 20, &left);
+  EXPECT_EQ("bebe", kinds());
+  EXPECT_EQ(kLevel, plug->hostCalls[1].index);
+  EXPECT_EQ(kGain, plug->hostCalls[3].index);
+  // A double click taken as a click begins nothing, so its release ends nothing.
+  plug->hostCalls.clear();
+  EXPECT_TRUE(view->MouseDoubleClick(50, 20, &left));
+  view->MouseUp(50, 20, &left);
+  EXPECT_TRUE(plug->hostCalls.empty());
+  // Resizing takes the controls and the capture: the open gesture ends.
+  view->MouseDown(20, 20, &left);
+  view->ResizeEditor(400, 300);
+  EXPECT_EQ("be", kinds());
+  view->MouseUp(20, 20, &left);
+  EXPECT_EQ("be", kinds());
+}
+
+TEST_F(Input, MenuChoiceInsideThePressEndsItsGestureAtOnce) {
+  auto* probe = new ProbeControl(plug, IRECT(10, 10, 30, 30), kMode);
+  probe->SetTextEntryOff(false);
+  Attach(probe);
+  // The right press opens the value menu, which takes the mouse.
+  view->SetMenuChoice(1);
+  view->MouseDown(20, 20, &right);
+  ASSERT_EQ(1u, view->menus.size());
+  ASSERT_EQ(3u, plug->hostCalls.size());
+  EXPECT_EQ(Kind::kBegin, plug->hostCalls[0].kind);
+  EXPECT_EQ(Kind::kInform, plug->hostCalls[1].kind);
+  EXPECT_EQ(Kind::kEnd, plug->hostCalls[2].kind);
+  // The release, should it come, has no gesture to end.
+  view->MouseUp(20, 20, &right);
+  EXPECT_EQ(3u, plug->hostCalls.size());
+}
+
+// A text entry commits after its press has ended: the value comes in a
+// gesture of its own, and an unchanged value sends nothing.
+TEST_F(Input, TextEntryCommitIsAGestureOfItsOwn) {
+  auto* level = new ProbeControl(plug, IRECT(10, 10, 30, 30), kLevel);
+  Attach(level);
+  view->ApplyTextEntry(level, plug->GetParam(kLevel), "6");
+  ASSERT_EQ(3u, plug->hostCalls.size());
+  EXPECT_EQ(Kind::kBegin, plug->hostCalls[0].kind);
+  EXPECT_EQ(Kind::kInform, plug->hostCalls[1].kind);
+  EXPECT_EQ(Kind::kEnd, plug->hostCalls[2].kind);
+  for (const auto& call : plug->hostCalls) EXPECT_EQ(kLevel, call.index);
+  plug->hostCalls.clear();
+  view->ApplyTextEntry(level, plug->GetParam(kLevel), "6");
+  EXPECT_TRUE(plug->hostCalls.empty());
+  // Inside the press's own open gesture the value joins it.
+  view->MouseDown(20, 20, &left);
+  view->ApplyTextEntry(level, plug->GetParam(kLevel), "7");
+  view->MouseUp(20, 20, &left);
+  ASSERT_EQ(3u, plug->hostCalls.size());
+  EXPECT_EQ(Kind::kInform, plug->hostCalls[1].kind);
+  // Closing the view's box or window ends a gesture left open.
+  plug->hostCalls.clear();
+  view->MouseDown(20, 20, &left);
+  view->EndMouseGesture();
+  view->EndMouseGesture();
+  ASSERT_EQ(2u, plug->hostCalls.size());
+  EXPECT_EQ(Kind::kEnd, plug->hostCalls[1].kind);
 }
 
 TEST_F(Input, ControlsBoundBeyondTheParameterListStartNoGesture) {

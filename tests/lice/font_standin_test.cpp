@@ -224,6 +224,7 @@ TEST(CachedFontNative, TextSurfacePlacement)
       {{10, 5, 110, 45}, LICE_TEXT_CENTER | LICE_TEXT_VCENTER, (10 + 110 - 40) / 2, (5 + 45 - 16) / 2},
       {{-13, -7, 100, 40}, 0, -13, -7},
       {{30, 10, 50, 20}, LICE_TEXT_NOCLIP, 30, 10},
+      {{-10, 5, INT_MAX, 45}, 0, -10, 5},  // wider than INT_MAX
   };
   for (const Case& c : cases)
   {

@@ -90,6 +90,45 @@ TEST_F(DrawTextTest, PrefixesCarriageReturnsAndLineFeeds)
   EXPECT_EQ((std::vector<std::string>{"a&b", "a&&b", "x", "x y"}), LaidOutTexts());
   EXPECT_EQ(31, rect.right);  // three characters of 10.2
   EXPECT_EQ(15, rect.bottom);
+
+  // The byte after an "&" is taken literally, even a carriage return or a
+  // line feed: one line of three characters, no frame.
+  StandinClearCalls();
+  for (const char* text : {"a&\rb", "a&\nb"})
+  {
+    rect = GDIEmu_Rect{0, 0, 0, 0};
+    EXPECT_EQ(15, DrawText(t.context, text, -1, &rect, DT_CALCRECT)) << text;
+    EXPECT_EQ(31, rect.right) << text;
+  }
+  EXPECT_EQ((std::vector<std::string>{"a\rb", "a\nb"}), LaidOutTexts());
+  EXPECT_EQ(2u, StandinCallCount("CTLineCreateWithAttributedString"));
+  EXPECT_EQ(0u, StandinCallCount("CTFramesetterCreateWithAttributedString"));
+}
+
+TEST_F(DrawTextTest, BackgroundBoxFollowsTheSingleLineFlag)
+{
+  // "ab\n" is a frame of one line without DT_SINGLELINE: the line's own box
+  // (20.4 wide rounded to 20, ascent + descent + leading 13 high); with it,
+  // the measured box of the single line "ab " (31 x 15).
+  const struct
+  {
+    int flags;
+    double width, height;
+  } cases[] = {{0, 20, 13.0}, {DT_SINGLELINE, 31, 15}};
+  for (const auto& c : cases)
+  {
+    TextContext t(60, 30);
+    SetBkMode(t.context, GDIEMU_OPAQUE);
+    StandinClearCalls();
+    GDIEmu_Rect rect{2, 3, 60, 30};
+    EXPECT_EQ(15, DrawText(t.context, "ab\n", -1, &rect, c.flags));
+    const std::vector<StandinCall> fills = Calls("CGContextFillRect");
+    ASSERT_EQ(1u, fills.size()) << c.flags;
+    EXPECT_DOUBLE_EQ(2, fills[0].numbers[0]) << c.flags;
+    EXPECT_DOUBLE_EQ(3, fills[0].numbers[1]) << c.flags;
+    EXPECT_DOUBLE_EQ(c.width, fills[0].numbers[2]) << c.flags;
+    EXPECT_NEAR(c.height, fills[0].numbers[3], 1e-9) << c.flags;
+  }
 }
 
 TEST_F(DrawTextTest, AnAmpersandEndingTheCountIsDropped)

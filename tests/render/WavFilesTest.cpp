@@ -167,6 +167,7 @@ TEST(WavReader, DataCutShortByTheFileEndReadsTheWholeFramesThere) {
   std::string error;
   ASSERT_TRUE(reader.Open(WriteFile("cut", file), &error)) << error;
   EXPECT_EQ(5, reader.Frames());
+  EXPECT_EQ(1000, reader.DeclaredFrames());
   EXPECT_EQ(5u, ReadAll(reader, 2, 512)[1].size());
 }
 

@@ -2,7 +2,8 @@
 # The render tool as a user meets it: each malformed option and each WAV
 # problem is refused with a message naming it, before anything is written;
 # an unwritable output is reported before rendering; out-of-range settings
-# are rendered clamped and said so; progress appears only on a terminal.
+# are rendered clamped and said so; a file cut short, non-finite samples and
+# a folder as input are said; progress appears only on a terminal.
 #
 #   render_tool_test.sh [emulator] vo_render
 # Runs in the current directory (its files go to ./render_tool_test).
@@ -29,16 +30,19 @@ le() {
   for ((i = 0; i < bytes; i++)); do printf "\\x$(printf %02x $(((value >> (8 * i)) & 255)))"; done
 }
 
+# header TAG CHANNELS RATE BITS DATA_BYTES: a canonical WAV header declaring
+# that much data.
+header() {
+  local tag=$1 channels=$2 rate=$3 bits=$4 bytes=$5
+  printf RIFF; le $((36 + bytes)) 4; printf 'WAVEfmt '; le 16 4
+  le "$tag" 2; le "$channels" 2; le "$rate" 4; le $((rate * channels * bits / 8)) 4
+  le $((channels * bits / 8)) 2; le "$bits" 2
+  printf data; le "$bytes" 4
+}
+
 # wav FILE TAG CHANNELS RATE BITS DATA_BYTES: a canonical WAV file of silence.
 wav() {
-  local tag=$2 channels=$3 rate=$4 bits=$5 bytes=$6
-  {
-    printf RIFF; le $((36 + bytes)) 4; printf 'WAVEfmt '; le 16 4
-    le "$tag" 2; le "$channels" 2; le "$rate" 4; le $((rate * channels * bits / 8)) 4
-    le $((channels * bits / 8)) 2; le "$bits" 2
-    printf data; le "$bytes" 4
-    head -c "$bytes" /dev/zero
-  } >"$1"
+  { header "${@:2}"; head -c "$6" /dev/zero; } >"$1"
 }
 
 # Whole-file output size in bytes.
@@ -128,6 +132,42 @@ wav wide.wav 3 6 22050 64 $((48 * 5000))
 expect 0 'rendered 0.23 s of audio to wide.wav.out' --in wide.wav --out wide.wav.out
 [ "$(size wide.wav.out)" -eq $((44 + 8 * 5000)) ] ||
   { echo "FAILED: wide.wav.out has $(size wide.wav.out) bytes"; failures=$((failures + 1)); }
+
+echo "== warnings: the render goes on and exits 0"
+# A file that ends before its declared data renders the frames it holds.
+{ header 1 2 44100 16 4000; head -c 1001 /dev/zero; } >short.wav
+expect 0 'short.wav ends before its declared data: it holds 250 of 1000 frames' --in short.wav --out short.wav.out
+[ "$(size short.wav.out)" -eq $((44 + 8 * 250)) ] ||
+  { echo "FAILED: short.wav.out has $(size short.wav.out) bytes"; failures=$((failures + 1)); }
+# Stereo 32-bit float: NaN and +inf on the left, -inf on the right, in frames
+# far apart, so that blocks of 7 meet them in different blocks.
+{
+  header 3 2 44100 32 800
+  for ((i = 0; i < 100; i++)); do
+    case $i in
+      3) le $((0x7FC00000)) 4; le 0 4 ;;
+      50) le $((0x7F800000)) 4; le $((0xFF800000)) 4 ;;
+      *) le 0 8 ;;
+    esac
+  done
+} >nonfinite.wav
+expect 0 'nonfinite.wav holds 3 input samples that are NaN or infinite' --in nonfinite.wav --out nf.wav.out --block 7
+[ "$(grep -c 'NaN or infinite' stderr.txt)" -eq 1 ] ||
+  { echo "FAILED: non-finite samples not said exactly once"; failures=$((failures + 1)); }
+# Mono 64-bit float: NaN, -inf and 1e300 (infinite as the plug-in's 32-bit
+# input); mono feeds both channels, yet each sample counts once.
+{
+  header 3 1 44100 64 32
+  le $((0x7FF8000000000000)) 8; le $((0xFFF0000000000000)) 8; le $((0x7E37E43C8800759C)) 8; le 0 8
+} >nonfinite64.wav
+expect 0 'nonfinite64.wav holds 3 input samples that are NaN or infinite' --in nonfinite64.wav --out nf64.wav.out
+# A whole, finite file says neither.
+expect 0 'rendered' --in in.wav --out whole.wav.out
+grep -qE 'declared|NaN' stderr.txt && { echo "FAILED: a whole, finite file warned about"; failures=$((failures + 1)); }
+# A folder as input is named as a folder.
+mkdir -p folder.wav
+expect 1 'folder.wav is a folder, not a WAV file' --in folder.wav --out x.wav
+[ -e x.wav ] && { echo "FAILED: a folder as input left x.wav behind"; failures=$((failures + 1)); }
 
 echo "== progress only on a terminal"
 # Three minutes of audio, oversampled, usually take more than the few seconds

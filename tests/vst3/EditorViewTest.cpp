@@ -127,9 +127,9 @@ TEST_F(Vst3EditorView, ARightClickAsksTheHostForTheParameterMenu) {
   RightClickDryWet();
   std::string kinds;
   for (const auto& call : handler.mCalls) kinds += call.kind;
-  // Menu made, popped up, given back; no gesture begins (the release still
-  // ends one, as every release on a parameter control does).
-  ASSERT_EQ("muxe", kinds);
+  // Menu made, popped up, given back; no gesture begins, so the release
+  // ends none.
+  ASSERT_EQ("mux", kinds);
   EXPECT_EQ('m', handler.mCalls[0].kind);
   EXPECT_EQ(3, handler.mCalls[0].id);
   EXPECT_EQ(view, handler.mCalls[0].view);
@@ -142,8 +142,7 @@ TEST_F(Vst3EditorView, ARightClickAsksTheHostForTheParameterMenu) {
   handler.mCalls.clear();
   handler.mOffersContextMenus = false;
   RightClickDryWet();
-  ASSERT_EQ(1u, handler.mCalls.size());
-  EXPECT_EQ('e', handler.mCalls[0].kind);
+  EXPECT_TRUE(handler.mCalls.empty());
   view->removed();
   view->release();
 }

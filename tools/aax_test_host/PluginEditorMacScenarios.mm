@@ -83,6 +83,10 @@ protected:
 
   void TearDown() override {
     gui.reset();
+    // The gestures the host saw are balanced once the editor has gone.
+    if (effect) {
+      EXPECT_THAT(effect->gestures.Problems(), testing::IsEmpty());
+    }
     if (effect) effect->Unbind();
     effect.reset();
     if (session) {

@@ -76,6 +76,11 @@ protected:
   void TearDown() override {
     if (!session) return;
     gui.reset();
+    // Every scenario: the gestures the host saw are balanced once the
+    // editor has gone.
+    if (effect) {
+      EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+    }
     if (effect) {
       effect->Unbind();
       effect.reset();
@@ -90,10 +95,12 @@ protected:
   void* Child(std::string* className = nullptr, int* width = nullptr, int* height = nullptr) {
     return vo::FirstChildWindow(window.Handle(), className, width, height);
   }
-  std::vector<std::string> Automation() {
+  // The automation calls since the transcript position from.
+  std::vector<std::string> Automation(size_t from = 0) {
     std::vector<std::string> calls;
-    for (const Call& call : session->host.Calls())
-      if (call.object == effect->controller->Name() && call.face == "automation") calls.push_back(call.Text());
+    const std::vector<Call>& all = session->host.Calls();
+    for (size_t i = from; i < all.size(); ++i)
+      if (all[i].object == effect->controller->Name() && all[i].face == "automation") calls.push_back(all[i].Text());
     return calls;
   }
   // Seconds of a sine at amplitude through the instance, in 512-frame blocks.
@@ -266,13 +273,18 @@ TEST_F(PluginEditorHost, ClicksAreOfferedToTheHostViewFirst) {
   EXPECT_THAT(calls, testing::Contains("controllerA.automation[5](\"2\", 0.5)"));
   EXPECT_EQ("controllerA.automation[8](\"2\")", calls.back());
 
+  // A right press the plug-in keeps begins and ends its own gesture.
+  EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+
   gui->mouseDownResult = 0;  // the host takes the click
   session->host.ClearTranscript();
   vo::ClickWindow(child, 42, 204);
   EXPECT_THAT(Automation(), IsEmpty());
 
+  effect->gestures.Clear();
   session->host.ClearTranscript();
   vo::ClickWindow(child, 42, 204, true);
+  EXPECT_TRUE(effect->gestures.Untouched());  // the host's own menu: no gesture
   std::vector<std::string> offers;
   for (const std::string& line : session->host.Lines(gui->view->Name()))
     if (line.find("[8]") != std::string::npos) offers.push_back(line);
@@ -302,6 +314,76 @@ TEST_F(PluginEditorHost, TheEditorFollowsHostValuesAndTheMeters) {
   const vo::WindowPixels quiet = Shot();
   EXPECT_TRUE(SameArea(knob, quiet, kInputMeter));
   EXPECT_TRUE(SameArea(knob, quiet, kOutputMeter));
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+// A user types into the "Dry/Wet" value text with posted input while a
+// -6 dBFS sine runs: the box opens without keeping the mouse, the meters go
+// on repainting, Return commits, Escape cancels and a click elsewhere on the
+// editor commits. Every touch of "4" has its release.
+TEST_F(PluginEditorHost, TextEntryKeepsTheEditorLiveAndItsGesturesBalanced) {
+  REQUIRE_WINDOWS();
+  if (ExpectedScale() != 1.0) GTEST_SKIP() << "scaled run";
+  ASSERT_EQ(0, gui->Bind());
+  ASSERT_EQ(0, gui->Attach());
+  void* child = Child();
+  ASSERT_NE(nullptr, child);
+  const std::string touch = "controllerA.automation[7](\"4\")";
+  const std::string release = "controllerA.automation[8](\"4\")";
+  // The press and release that open a box: a gesture without value.
+  auto openBox = [&] {
+    vo::PostPress(child, 337, 328);
+    vo::PostRelease(child, 337, 328);
+    vo::PumpMessages(60);
+    return vo::FocusWindow();
+  };
+
+  size_t mark = session->host.Calls().size();
+  void* box = openBox();
+  ASSERT_NE(nullptr, box);
+  EXPECT_NE(child, box);
+  EXPECT_EQ(nullptr, vo::CaptureWindow());
+  EXPECT_THAT(Automation(mark), ElementsAre(touch, release));
+  const vo::WindowPixels quiet = Shot();
+  RenderSine(0.5, 0.5);  // -6 dBFS
+  const vo::WindowPixels loud = Shot();
+  EXPECT_FALSE(SameArea(quiet, loud, kInputMeter));
+  EXPECT_FALSE(SameArea(quiet, loud, kOutputMeter));
+  EXPECT_EQ(box, vo::FocusWindow());
+
+  mark = session->host.Calls().size();
+  vo::PostText("5");
+  vo::PostKey(0x0D);  // Return
+  vo::PumpMessages(150);
+  // The editor's touch holds the value request's own touch and release.
+  EXPECT_THAT(Automation(mark), ElementsAre(touch, touch, "controllerA.automation[5](\"4\", 0.05)", release, release));
+  effect->AnswerRequests();
+  EXPECT_NEAR(0.05, effect->Read("4"), 1e-9);
+  EXPECT_EQ("5.00%", effect->FormatCurrent("4"));  // the AAX display of 5 %
+  EXPECT_EQ(nullptr, vo::CaptureWindow());
+  EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+
+  mark = session->host.Calls().size();
+  ASSERT_NE(nullptr, openBox());
+  vo::PostText("9");
+  vo::PostKey(0x1B);  // Escape
+  vo::PumpMessages(150);
+  EXPECT_THAT(Automation(mark), ElementsAre(touch, release));
+  effect->AnswerRequests();
+  EXPECT_NEAR(0.05, effect->Read("4"), 1e-9);
+  EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+
+  mark = session->host.Calls().size();
+  ASSERT_NE(nullptr, openBox());
+  vo::PostText("7");
+  vo::PostPress(child, 240, 40);  // the background
+  vo::PostRelease(child, 240, 40);
+  vo::PumpMessages(150);
+  EXPECT_THAT(Automation(mark), ElementsAre(touch, release, touch, touch, "controllerA.automation[5](\"4\", 0.07)",
+                                            release, release));
+  effect->AnswerRequests();
+  EXPECT_NEAR(0.07, effect->Read("4"), 1e-9);
+  EXPECT_EQ(nullptr, vo::CaptureWindow());
   EXPECT_EQ(0, gui->Unbind());
 }
 

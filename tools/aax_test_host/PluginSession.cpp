@@ -155,6 +155,15 @@ HostedEffect::HostedEffect(PluginSession& session, const std::string& suffix)
     if (uint32_t* stem = Out<uint32_t>(call.args[0])) *stem = outputStem;
     return 0;
   }, "V1");
+  // Slots 7 and 8 of the automation delegate: touch and release.
+  controller->SetBehaviour(7, [this](Object&, const Call& call) -> int64_t {
+    gestures.Begin(call.args.empty() ? std::string() : call.args[0].text);
+    return 0;
+  }, "automation");
+  controller->SetBehaviour(8, [this](Object&, const Call& call) -> int64_t {
+    gestures.End(call.args.empty() ? std::string() : call.args[0].text);
+    return 0;
+  }, "automation");
   transport = &MakeTransport(host, "transport" + suffix);
   node = &host.Make("node" + suffix);
   node->Answer(ids::Unknown(), "node", MIDINodeTable());

@@ -15,6 +15,7 @@
 #include "DescriptionHostObjects.h"
 #include "EntryPoints.h"
 #include "FakeHost.h"
+#include "GestureLedger.h"
 #include "PluginCalls.h"
 
 #include <cstdint>
@@ -172,6 +173,10 @@ public:
   Object* controller = nullptr;
   Object* transport = nullptr;
   Object* node = nullptr;
+  // The touches and releases the instance sends through the controller's
+  // automation delegate, per parameter identifier. Touches nest: a value
+  // request inside a gesture brings its own pair.
+  vo::GestureLedger gestures{vo::GestureLedger::kNestingAllowed};
 
 private:
   PluginSession& mSession;

@@ -43,6 +43,22 @@ void ClickWindow(void* window, int x, int y, bool right = false);
 // windows paint).
 void PumpMessages(int milliseconds);
 
+// Input as the system queues it for a user: a press or a release of the
+// left (or right) button at (x, y) in the window's client pixels, posted
+// and delivered by the next PumpMessages.
+void PostPress(void* window, int x, int y, bool right = false);
+void PostRelease(void* window, int x, int y, bool right = false);
+// Key presses posted to the window with the keyboard focus: each character
+// of text (turned into characters by the message loop), or one virtual key
+// ('\r' Return, 0x1b Escape). Delivered by the next PumpMessages.
+void PostText(const std::string& text);
+void PostKey(int virtualKey);
+// The window with the keyboard focus, the one holding the mouse capture
+// (null when none), and a window's text.
+void* FocusWindow();
+void* CaptureWindow();
+std::string WindowText(void* window);
+
 // A window's client area as painted: top-down rows of 0x00RRGGBB.
 struct WindowPixels {
   int width = 0;

@@ -77,6 +77,44 @@ void PumpMessages(int milliseconds) {
   } while (static_cast<int>(end - GetTickCount()) > 0);
 }
 
+void PostPress(void* window, int x, int y, bool right) {
+  HWND target = static_cast<HWND>(window);
+  PostMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  PostMessageA(target, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+void PostRelease(void* window, int x, int y, bool right) {
+  PostMessageA(static_cast<HWND>(window), right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void PostKey(int virtualKey) {
+  HWND focus = GetFocus();
+  if (!focus) return;
+  const UINT scan = MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
+  // Repeat count 1 and the scan code; the release also carries the
+  // previous-state and transition bits.
+  const LPARAM down = 1 | static_cast<LPARAM>(scan) << 16;
+  const LPARAM up = down | static_cast<LPARAM>(0xC0000000u);
+  PostMessageA(focus, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), down);
+  PostMessageA(focus, WM_KEYUP, static_cast<WPARAM>(virtualKey), up);
+}
+
+void PostText(const std::string& text) {
+  // Characters typed without shift; the message loop's TranslateMessage
+  // makes each key press a WM_CHAR.
+  for (char c : text) PostKey(VkKeyScanA(c) & 0xFF);
+}
+
+void* FocusWindow() { return GetFocus(); }
+
+void* CaptureWindow() { return GetCapture(); }
+
+std::string WindowText(void* window) {
+  char text[256] = {};
+  if (window) GetWindowTextA(static_cast<HWND>(window), text, sizeof text);
+  return text;
+}
+
 bool CaptureWindowPixels(void* window, WindowPixels* out) {
   WindowImage image;
   if (!CaptureWindow(static_cast<HWND>(window), &image)) return false;

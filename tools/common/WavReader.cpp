@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "WavBytes.h"
 
@@ -40,6 +41,12 @@ WavReader::~WavReader() {
 }
 
 bool WavReader::Open(const std::string& path, std::string* error) {
+  // Some systems open a folder for reading and fail only at the first read.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    *error = path + " is a folder, not a WAV file";
+    return false;
+  }
   mFile = fopen(path.c_str(), "rb");
   if (!mFile) {
     *error = "cannot open " + path + ": " + std::strerror(errno);
@@ -68,7 +75,9 @@ bool WavReader::Open(const std::string& path, std::string* error) {
   mRate = static_cast<int>(format.rate);
   mChannels = static_cast<int>(format.channels);
   mBytesPerSample = static_cast<int>(format.bits / 8);
-  mFrames = mDataSize / (static_cast<int64_t>(mChannels) * mBytesPerSample);
+  const int64_t frameBytes = static_cast<int64_t>(mChannels) * mBytesPerSample;
+  mFrames = mDataSize / frameBytes;
+  mDeclaredFrames = mDeclaredDataSize / frameBytes;
   if (mFrames == 0) {
     *error = path + " has no audio frames";
     return false;
@@ -112,6 +121,7 @@ bool WavReader::FindChunks(const std::string& path, Format* format, std::string*
     } else if (!std::memcmp(header, "data", 4) && mDataOffset < 0) {
       mDataOffset = body;
       mDataSize = size;
+      mDeclaredDataSize = declared;
     }
     if (format->seen && mDataOffset >= 0) return true;
     pos = body + size + (size & 1);

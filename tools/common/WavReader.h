@@ -20,13 +20,16 @@ class WavReader : public FrameSource {
   ~WavReader() override;
 
   // Opens the file and checks its header. False, with the file and the problem
-  // named in *error, when it cannot be read, is no WAV file, is of a format not
-  // taken, or holds no frames.
+  // named in *error, when it cannot be read (a folder is named as one), is no
+  // WAV file, is of a format not taken, or holds no frames.
   bool Open(const std::string& path, std::string* error);
 
   int SampleRate() const override { return mRate; }
   int Channels() const override { return mChannels; }
   int64_t Frames() const override { return mFrames; }
+  // The frames the data chunk declares; more than Frames() when the file
+  // ends before its declared data.
+  int64_t DeclaredFrames() const { return mDeclaredFrames; }
   int64_t Read(double* const* channels, int count, int64_t maxFrames) override;
 
  private:
@@ -42,11 +45,13 @@ class WavReader : public FrameSource {
   int64_t mFileSize = 0;
   int64_t mDataOffset = -1;
   int64_t mDataSize = 0;  // as much of the declared size as the file holds
+  int64_t mDeclaredDataSize = 0;
   bool mFloat = false;
   int mRate = 0;
   int mChannels = 0;
   int mBytesPerSample = 0;
   int64_t mFrames = 0;
+  int64_t mDeclaredFrames = 0;
   int64_t mPosition = 0;
   std::vector<unsigned char> mRaw;  // one read's bytes, bounded in size
 };

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -79,6 +80,14 @@ bool ApplySettings(IPlugBase& plug, const vo::RenderOptions& options, std::strin
   return true;
 }
 
+// Samples the plug-in would get as NaN or infinite (a finite 64-bit sample
+// beyond the 32-bit range included).
+int64_t CountNonFinite(const std::vector<float>& samples, int n) {
+  int64_t count = 0;
+  for (int i = 0; i < n; ++i) count += std::isfinite(samples[i]) ? 0 : 1;
+  return count;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,6 +111,10 @@ int main(int argc, char** argv) {
   } else {
     auto reader = std::make_unique<vo::WavReader>();
     if (!reader->Open(opt.input, &error)) return Fail(error);
+    // Rendered all the same, as far as the file goes.
+    if (reader->DeclaredFrames() > reader->Frames())
+      std::fprintf(stderr, "%s ends before its declared data: it holds %lld of %lld frames\n", opt.input.c_str(),
+                   static_cast<long long>(reader->Frames()), static_cast<long long>(reader->DeclaredFrames()));
     source = std::move(reader);
   }
   const int64_t frames = source->Frames();
@@ -133,6 +146,7 @@ int main(int argc, char** argv) {
   float* out[2] = {outL.data(), outR.data()};
   vo::RenderProgress progress(frames, rate);
   double seconds = 0.0;
+  int64_t nonFinite = 0;
   for (int64_t done = 0; done < frames;) {
     const int n = static_cast<int>(std::min<int64_t>(block, frames - done));
     if (source->Read(read, readChannels, n) != n) {
@@ -143,6 +157,7 @@ int main(int argc, char** argv) {
       inL[i] = static_cast<float>(readL[i]);
       inR[i] = static_cast<float>(readRight[i]);
     }
+    nonFinite += CountNonFinite(inL, n) + (readChannels > 1 ? CountNonFinite(inR, n) : 0);
     const auto start = std::chrono::steady_clock::now();
     plug->ProcessHostBlock(in, out, n);
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -151,6 +166,10 @@ int main(int argc, char** argv) {
     progress.Update(done);
   }
   progress.Finish();
+  // Said once, after the render: the engine has taken them in its own way.
+  if (nonFinite > 0)
+    std::fprintf(stderr, "%s holds %lld input samples that are NaN or infinite; the plug-in replaced them\n",
+                 opt.input.c_str(), static_cast<long long>(nonFinite));
   if (!writer.Close(&error)) return Fail(error);
 
   const double audioSeconds = static_cast<double>(frames) / rate;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +40,8 @@ constexpr Rect kDryWetKnob = {305, 252, 369, 336};
 constexpr Rect kInputMeter = {29, 345, 56, 455};
 constexpr Rect kOutputMeter = {408, 345, 435, 455};
 constexpr Vst::ParamID kModeII = 5, kInput = 1, kDryWet = 3;
+// Virtual keys of Return and Escape.
+constexpr int kReturnKey = 0x0D, kEscapeKey = 0x1B;
 
 bool SameArea(const WindowPixels& a, const WindowPixels& b, const Rect& r) {
   for (int y = r.t; y < r.b; ++y)
@@ -109,6 +112,88 @@ std::string Kinds(const HostComponentHandler& handler) {
   return kinds;
 }
 
+std::string GestureProblems(const HostComponentHandler& handler) {
+  std::string text;
+  for (const std::string& problem : handler.mGestures.Problems()) text += " " + problem + ";";
+  return text;
+}
+
+// The calls on kDryWet are a gesture with one value (value < 0: none):
+// beginEdit(3) [performEdit(3, value)] endEdit(3).
+bool IsDryWetGesture(const std::vector<HostComponentHandler::Call>& calls, size_t at, double value) {
+  const size_t n = value < 0.0 ? 2 : 3;
+  if (calls.size() < at + n) return false;
+  for (size_t i = at; i < at + n; ++i)
+    if (calls[i].id != static_cast<Steinberg::int32>(kDryWet)) return false;
+  if (calls[at].kind != 'b' || calls[at + n - 1].kind != 'e') return false;
+  return value < 0.0 || (calls[at + 1].kind == 'p' && std::fabs(calls[at + 1].value - value) < 1e-9);
+}
+
+// A user types into the "Dry/Wet" value text with posted input, while a
+// -6 dBFS sine runs: the box opens without keeping the mouse, the meters go
+// on repainting, Return commits, Escape cancels and a click elsewhere on the
+// editor commits. Each host gesture is begin, value, end for "Dry/Wet".
+void CheckTextEntry(Checker& c, HostedPlugin& plug, HostComponentHandler& handler, Processing& processing,
+                    void* child) {
+  Vst::IEditController* controller = plug.Controller();
+  // Opens the box with a press and release on the value text (its gesture
+  // has no value), types text and ends the entry with finish.
+  auto enter = [&](const std::string& text, const std::function<void()>& finish) -> void* {
+    handler.mCalls.clear();
+    PostPress(child, 337, 328);
+    PostRelease(child, 337, 328);
+    PumpMessages(60);
+    void* box = FocusWindow();
+    PostText(text);
+    PumpMessages(60);
+    finish();
+    PumpMessages(150);
+    return box;
+  };
+
+  handler.mCalls.clear();
+  PostPress(child, 337, 328);
+  PostRelease(child, 337, 328);
+  PumpMessages(60);
+  void* box = FocusWindow();
+  c.Expect(box != nullptr && box != child && CaptureWindow() == nullptr,
+           "a click on the \"Dry/Wet\" value text opens a box and leaves no mouse capture");
+  c.Expect(handler.mCalls.size() == 2 && IsDryWetGesture(handler.mCalls, 0, -1.0),
+           "the press and release that open the box are beginEdit(3), endEdit(3)");
+  const WindowPixels quiet = Shot(child);
+  processing.Run(Sine(44100, 0.5), 22016);
+  const WindowPixels loud = Shot(child);
+  c.Expect(!SameArea(quiet, loud, kInputMeter) && !SameArea(quiet, loud, kOutputMeter),
+           "with the box open, half a second at -6 dBFS moves both meters");
+  c.Expect(FocusWindow() == box, "the box keeps the focus while the editor paints");
+  PostText("5");
+  PostKey(kReturnKey);
+  PumpMessages(150);
+  Vst::String128 display = {};
+  controller->getParamStringByValue(kDryWet, controller->getParamNormalized(kDryWet), display);
+  const std::string shown = ToUtf8(display);
+  c.Expect(std::fabs(controller->getParamNormalized(kDryWet) - 0.05) < 1e-9 && shown == "5",
+           "typing \"5\" and Return sets \"Dry/Wet\" to 5 % (reads \"" + shown + "\")");
+  c.Expect(handler.mCalls.size() == 5 && IsDryWetGesture(handler.mCalls, 0, -1.0) &&
+               IsDryWetGesture(handler.mCalls, 2, 0.05),
+           "the entry's gesture is beginEdit(3), performEdit(3, 0.05), endEdit(3)");
+  c.Expect(FocusWindow() != box && CaptureWindow() == nullptr, "Return closes the box, no capture left");
+
+  enter("9", [] { PostKey(kEscapeKey); });
+  c.Expect(std::fabs(controller->getParamNormalized(kDryWet) - 0.05) < 1e-9 && handler.mCalls.size() == 2 &&
+               IsDryWetGesture(handler.mCalls, 0, -1.0) && CaptureWindow() == nullptr,
+           "Escape leaves \"Dry/Wet\" at 5 % and sends no value");
+
+  enter("7", [&] {
+    PostPress(child, 240, 40);  // the background
+    PostRelease(child, 240, 40);
+  });
+  c.Expect(std::fabs(controller->getParamNormalized(kDryWet) - 0.07) < 1e-9 && handler.mCalls.size() == 5 &&
+               IsDryWetGesture(handler.mCalls, 2, 0.07) && CaptureWindow() == nullptr,
+           "a click elsewhere on the editor while typing commits 7 %");
+  c.Expect(handler.mGestures.Problems().empty(), "text entry leaves every gesture closed:" + GestureProblems(handler));
+}
+
 // The host windows the checks use, made once: a visible top-level window
 // costs seconds to make and destroy under Wine.
 struct HostWindows {
@@ -171,6 +256,9 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
                    handler.mCalls[0].view == view && kinds[1] == 'u' && kinds.find('b') == std::string::npos,
                "a right press on \"Dry/Wet\" asks for the view's context menu of parameter 3 and pops it up, no beginEdit");
       c.Expect(handler.mOpenMenus == 0, "the context menu is given back");
+      handler.mGestures.Clear();
+      ClickWindow(child, 330, 280, true);
+      c.Expect(handler.mGestures.Untouched(), "a right press on \"Dry/Wet\" neither begins nor ends a gesture");
     } else {
       const double before = controller->getParamNormalized(kModeII);
       ClickWindow(child, 289, 219);
@@ -215,9 +303,11 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
     const WindowPixels quiet = Shot(child);
     c.Expect(SameArea(knob, quiet, kInputMeter) && SameArea(knob, quiet, kOutputMeter),
              "a second of silence returns the meters");
+    CheckTextEntry(c, plug, handler, processing, child);
   }
 
   c.Expect(view->removed() == kResultOk, "removed answers ok");
+  c.Expect(handler.mGestures.Problems().empty(), "every gesture of the view is balanced:" + GestureProblems(handler));
   c.Expect(ChildWindowCount(window.Handle()) == 0, "removed closes the editor window");
   c.Expect(view->release() == 0, "releasing the view gives its reference back");
 }
@@ -243,6 +333,7 @@ void CheckTwoViews(Checker& c, HostedPlugin& plug, HostComponentHandler& handler
            "the second view gets the context menu");
   second->removed();
   second->release();
+  c.Expect(handler.mGestures.Problems().empty(), "every gesture of two views is balanced:" + GestureProblems(handler));
 }
 
 // A second of the test signal through the plug-in with its editor open, then

@@ -238,6 +238,7 @@ tresult PLUGIN_API HostApplication::queryInterface(const TUID iid, void** obj) {
 
 tresult PLUGIN_API HostComponentHandler::beginEdit(Vst::ParamID id) {
   mCalls.push_back(Call{'b', static_cast<int32>(id), 0.0});
+  mGestures.Begin(std::to_string(id));
   return kResultOk;
 }
 
@@ -249,6 +250,7 @@ tresult PLUGIN_API HostComponentHandler::performEdit(Vst::ParamID id,
 
 tresult PLUGIN_API HostComponentHandler::endEdit(Vst::ParamID id) {
   mCalls.push_back(Call{'e', static_cast<int32>(id), 0.0});
+  mGestures.End(std::to_string(id));
   return kResultOk;
 }
 

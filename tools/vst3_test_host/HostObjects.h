@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "GestureLedger.h"
 #include "pluginterfaces/base/ibstream.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/gui/iplugview.h"
@@ -236,6 +237,9 @@ class HostComponentHandler final : public Steinberg::Vst::IComponentHandler,
   bool mOffersContextMenus = true;
   // Menus made and not yet released.
   int mOpenMenus = 0;
+  // Every begin and end, balanced per parameter (cleared only by a scenario
+  // that checks it).
+  vo::GestureLedger mGestures{vo::GestureLedger::kNestingRefused};
 
   Steinberg::Vst::IContextMenu* PLUGIN_API createContextMenu(
       Steinberg::IPlugView* plugView, const Steinberg::Vst::ParamID* paramID) override;

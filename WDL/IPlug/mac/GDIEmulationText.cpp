@@ -15,7 +15,8 @@ int32_t Clamp32(int64_t v) { return int32_t(std::min<int64_t>(std::max<int64_t>(
 
 // Copies at most kTextBufferSize - 1 bytes of the caller's text: carriage
 // returns dropped, line feeds kept (or blanks under DT_SINGLELINE), "&"
-// prefixes resolved unless DT_NOPREFIX. Answers the byte count; multiLine
+// prefixes resolved unless DT_NOPREFIX. The byte after an "&" is copied as it
+// is, even a carriage return or line feed. Answers the byte count; multiLine
 // tells whether a line feed was kept.
 int CopyText(const char* text, int length, int flags, char* buffer, bool& multiLine)
 {
@@ -30,7 +31,8 @@ int CopyText(const char* text, int length, int flags, char* buffer, bool& multiL
       // The byte after an "&" is taken as it is; an "&" that ends the text
       // or the counted bytes is dropped, never reading past either.
       if ((counted && i + 1 >= length) || !text[i + 1]) break;
-      c = text[++i];
+      buffer[used++] = text[++i];
+      continue;
     }
     if (c == '\r') continue;
     if (c == '\n')
@@ -56,7 +58,7 @@ struct LaidOutLine
 class Layout
 {
 public:
-  Layout(CFAttributedStringRef text, bool multiLine)
+  Layout(CFAttributedStringRef text, bool frameOfLines) : multiLine(frameOfLines)
   {
     if (!multiLine)
     {
@@ -84,6 +86,7 @@ public:
   Layout(const Layout&) = delete;
   Layout& operator=(const Layout&) = delete;
 
+  const bool multiLine;  // laid out as a frame of lines
   std::vector<LaidOutLine> lines;
   int width = 0;
   int height = 0;
@@ -132,10 +135,11 @@ void Draw(GDIEmu_DC* context, const Layout& layout, const GDIEmu_Rect& rect, int
   {
     const LaidOutLine& l = layout.lines[i];
     const CGFloat lineHeight = l.ascent + l.descent + l.leading;
-    // A single line's box is the measured one; frame lines get their own.
+    // A single line's box is the measured one; frame lines get their own,
+    // even when the frame holds one line.
     if (background)
-      CGContextFillRect(cg, count == 1 ? CGRectMake(double(x), double(y), layout.width, layout.height)
-                                                        : CGRectMake(double(x), lineTop, l.width, lineHeight));
+      CGContextFillRect(cg, layout.multiLine ? CGRectMake(double(x), lineTop, l.width, lineHeight)
+                                             : CGRectMake(double(x), double(y), layout.width, layout.height));
     CGContextSetTextPosition(cg, double(x), lineTop + l.ascent);
     CTLineDraw(l.line, cg);
     lineTop += std::floor(lineHeight + 0.5);

@@ -35,6 +35,8 @@ IGraphicsMac::IGraphicsMac(IPlugBase* plug, int width, int height, int fps) : IG
 
 IGraphicsMac::~IGraphicsMac()
 {
+  // The plug-in deletes its editor while it goes: no gesture end reaches it.
+  mGesture.Forget();
   DetachView();
   if (mColorSpace) CGColorSpaceRelease(mColorSpace);
   mDoubled.Resize(0, true);
@@ -201,6 +203,9 @@ void IGraphicsMac::DetachView()
   [view removeAllToolTips];
   [view killTimer];
   mView = nullptr;
+  // No release reaches a closed view: a press's gesture ends here.
+  ReleasePointerCapture();
+  EndMouseGesture();
   if ([view graphics] == this)
   {
     [view clearGraphics];

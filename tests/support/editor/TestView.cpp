@@ -43,6 +43,8 @@ bool TestView::PaintDirtyArea(IRECT* area) {
 }
 
 IPopupMenu* TestView::CreateIPopupMenu(IPopupMenu* menu, IRECT* rect) {
+  // A modal menu takes the mouse, as the platform views' menus do.
+  ReleasePointerCapture();
   MenuRequest request{{}, *rect};
   for (int i = 0; i < menu->NItems(); ++i) {
     request.items.push_back({menu->GetItem(i)->GetText(), menu->GetItem(i)->GetFlags()});

@@ -135,7 +135,7 @@ TEST_F(MacFormEditorHost, LoadsTheModuleAndItsImagesFromTheAppleBundleLayout) {
   ASSERT_NE(0, dladdr(ModuleUnderTest().Symbol(EntryPoints::kNames[0]), &info));
   EXPECT_EQ(RealPath(BundleFolder() + "/Contents/MacOS/VimbraOndelino"), RealPath(info.dli_fname));
 
-  NSBundle* bundle = [NSBundle bundleWithIdentifier:@VO_PLUGIN_BUNDLE_ID];
+  NSBundle* bundle = [NSBundle bundleWithIdentifier:[NSString stringWithUTF8String:VO_PLUGIN_BUNDLE_ID]];
   ASSERT_NE(nil, bundle);
   NSString* background = [bundle pathForResource:@"bkg" ofType:@"png"];
   ASSERT_NE(nil, background);

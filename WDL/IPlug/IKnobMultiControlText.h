@@ -39,8 +39,8 @@ class IKnobMultiControlText : public IKnobMultiControl {
   IRECT mKnobRect;
   // Layout values kept as given at construction; nothing reads them.
   IRECT mSpareRect;
-  int mSpareA = 1;
-  int mSpareB = 0;
+  [[maybe_unused]] int mSpareA = 1;
+  [[maybe_unused]] int mSpareB = 0;
   StringBuffer mValueText;
   bool mShowLabel;
 };

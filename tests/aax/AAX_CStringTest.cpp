@@ -24,7 +24,8 @@ TEST(AAX_CString, ConstructionKeepsTextUpToTheFirstNul) {
   AAX_CString assigned("x");
   assigned = bytes;  // copy assignment takes the whole byte string
   EXPECT_EQ(5u, assigned.Length());
-  assigned = assigned;
+  const AAX_CString& same = assigned;  // self-assignment, through an alias
+  assigned = same;
   EXPECT_EQ(5u, assigned.Length());
 }
 

@@ -6,7 +6,7 @@
 // the vector path's tanh they stay within 1e-12 of the signal's peak.
 #include "CpuFeatures.h"
 #include "NoiseSignal.h"
-#include "Ondelino.h"
+#include "LeafOndelino.h"
 #include "ReferenceChorus.h"
 
 #include <gtest/gtest.h>
@@ -77,8 +77,8 @@ struct Outcome
 void Compare(const Settings& s, int block, const std::vector<double>& signal, Outcome& outcome)
 {
   const int frames = static_cast<int>(signal.size() / 2);
-  auto fast = std::make_unique<Ondelino>();
-  auto reference = std::make_unique<Ondelino>();
+  auto fast = std::make_unique<LeafOndelino>();
+  auto reference = std::make_unique<LeafOndelino>();
   Configure(*fast, s);
   Configure(*reference, s);
   std::vector<double> a = signal, b = signal;
@@ -245,8 +245,8 @@ TEST(ChorusExactness, DelaysOutsideTheBufferAreHeldAtItsEdges)
       Sse3Flag path(vector);
       SCOPED_TRACE(testing::Message() << (Ondelino::UsesVectorPath() ? "vector" : "generic") << " path, state "
                                       << state);
-      auto fast = std::make_unique<Ondelino>();
-      auto reference = std::make_unique<Ondelino>();
+      auto fast = std::make_unique<LeafOndelino>();
+      auto reference = std::make_unique<LeafOndelino>();
       for (Ondelino* c : {fast.get(), reference.get()})
       {
         Settings s;

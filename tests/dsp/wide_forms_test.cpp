@@ -4,7 +4,7 @@
 // frames at a time (AVX2) must give the same bits as the whole-block road
 // with the 128-bit passes, in every output sample, peak and piece of state.
 #include "NoiseSignal.h"
-#include "Ondelino.h"
+#include "LeafOndelino.h"
 #include "OndelinoSaturation.h"
 #include "OversamplingRoad.h"
 #include "VectorTanh.h"
@@ -23,7 +23,7 @@ namespace
 
 // Ondelino with the oversampled block handed over whole (the road as it was
 // before the pieces).
-class WholeBlockOndelino : public Ondelino
+class WholeBlockOndelino final : public Ondelino
 {
 public:
   WholeBlockOndelino() { mProcessesInPieces = false; }
@@ -91,7 +91,7 @@ void CompareWithTheOldRoad(int factor, bool saturation, bool leftLineOnly, int b
   signal[2 * 1234] = std::numeric_limits<double>::quiet_NaN();
   signal[2 * 2345 + 1] = -std::numeric_limits<double>::infinity();
   signal[2 * 3456] = 1e200;
-  auto fast = std::make_unique<Ondelino>();
+  auto fast = std::make_unique<LeafOndelino>();
   auto old = std::make_unique<WholeBlockOndelino>();
   Configure(*fast, factor, saturation, leftLineOnly);
   Configure(*old, factor, saturation, leftLineOnly);

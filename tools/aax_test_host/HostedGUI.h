@@ -74,7 +74,7 @@ public:
   Object* view = nullptr;
 
 private:
-  PluginSession& mSession;
+  [[maybe_unused]] PluginSession& mSession;
   HostedEffect& mEffect;
   void* mGUI = nullptr;
 };

@@ -1,6 +1,6 @@
-// The macOS form of the module in a host, on GNUstep: the host makes its
-// bundle known (as a macOS host loads it), opens the editor in a window's
-// view, sees the background drawn into the window surface, drags a knob as
+// The macOS form of the module in a host, on GNUstep: the host loads the
+// module from the bundle's Contents/MacOS/ and makes the bundle known (as a
+// macOS host loads it), opens the editor in a window's view, sees the background drawn into the window surface, drags a knob as
 // a user does and closes the editor; no editor view is left alive and the
 // module can be unloaded.
 
@@ -23,6 +23,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
+#include <climits>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -50,6 +53,12 @@ std::vector<unsigned char> ReadRgb(const std::string& path, int* width) {
 std::string BundleFolder() {
   const char* folder = std::getenv("VO_AAX_BUNDLE");
   return folder ? folder : "";
+}
+
+// The file a path names, links resolved; empty when there is none.
+std::string RealPath(const std::string& path) {
+  char resolved[PATH_MAX];
+  return realpath(path.c_str(), resolved) ? resolved : "";
 }
 
 class MacFormEditorHost : public testing::Test {
@@ -125,6 +134,18 @@ protected:
   std::unique_ptr<HostedGUI> gui;
 };
 
+TEST_F(MacFormEditorHost, LoadsTheModuleAndItsImagesFromTheAppleBundleLayout) {
+  Dl_info info = {};
+  ASSERT_NE(0, dladdr(ModuleUnderTest().Symbol(EntryPoints::kNames[0]), &info));
+  EXPECT_EQ(RealPath(BundleFolder() + "/Contents/MacOS/VimbraOndelino"), RealPath(info.dli_fname));
+
+  NSBundle* bundle = [NSBundle bundleWithIdentifier:[NSString stringWithUTF8String:VO_PLUGIN_BUNDLE_ID]];
+  ASSERT_NE(nil, bundle);
+  NSString* background = [bundle pathForResource:@"bkg" ofType:@"png"];
+  ASSERT_NE(nil, background);
+  EXPECT_EQ(RealPath(BundleFolder() + "/Contents/Resources/bkg.png"), RealPath([background fileSystemRepresentation]));
+}
+
 TEST_F(MacFormEditorHost, OpensInAWindowShowsTheBackgroundTakesADragAndCloses) {
   ASSERT_EQ(0, gui->Bind());
   ASSERT_EQ(0, gui->Attach());
@@ -146,7 +167,7 @@ TEST_F(MacFormEditorHost, OpensInAWindowShowsTheBackgroundTakesADragAndCloses) {
   CGContextRelease(context);
 
   int backgroundWidth = 0;
-  const std::vector<unsigned char> background = ReadRgb(BundleFolder() + "/Resources/bkg.png", &backgroundWidth);
+  const std::vector<unsigned char> background = ReadRgb(BundleFolder() + "/Contents/Resources/bkg.png", &backgroundWidth);
   ASSERT_FALSE(background.empty());
   int differing = 0;
   for (int y = 0; y < 20; ++y)

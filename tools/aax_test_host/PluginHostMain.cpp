@@ -8,7 +8,8 @@
 //
 // "check" runs the host scenarios against the module; "render" runs a
 // signal (the built-in test signal without --in) through it. The module is
-// loaded from its bundle folder (<bundle>/Contents/x64/<bundle>); a bare
+// loaded from its bundle folder (<bundle>/Contents/x64/<bundle>, or in the
+// macOS form <bundle>/Contents/MacOS/<bundle less extension>); a bare
 // module file is refused, as hosts refuse it.
 
 #include "EntryPoints.h"
@@ -22,6 +23,12 @@
 #include <string>
 
 namespace {
+
+#ifdef VO_MAC_BUNDLE
+constexpr const char* kArchFolder = vo::kMacArchFolder;
+#else
+constexpr const char* kArchFolder = vo::kAaxArchFolder;
+#endif
 
 int Usage(const std::string& problem = "") {
   if (!problem.empty()) std::fprintf(stderr, "aax_plugin_host: %s\n", problem.c_str());
@@ -40,7 +47,7 @@ int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   const std::string command = argv[1];
   std::string modulePath, error;
-  if (!vo::ResolvePluginBundle(argv[2], vo::kAaxArchFolder, &modulePath, &error)) {
+  if (!vo::ResolvePluginBundle(argv[2], kArchFolder, &modulePath, &error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }

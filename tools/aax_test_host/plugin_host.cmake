@@ -20,6 +20,10 @@ if(TARGET VimbraOndelino_aax)
     aax_fake_host vo_tool_common vo_host_windowing GTest::gmock GTest::gtest ${CMAKE_DL_LIBS})
   vo_warnings(aax_plugin_host)
   add_dependencies(aax_plugin_host VimbraOndelino_aax)
+  # The macOS bundle holds the module at Contents/MacOS/.
+  if(VO_MACOS_FORM OR APPLE)
+    target_compile_definitions(aax_plugin_host PRIVATE VO_MAC_BUNDLE)
+  endif()
 
   set(plugin_module ${VO_AAX_BUNDLE})
   set(out ${CMAKE_CURRENT_BINARY_DIR})
@@ -49,6 +53,7 @@ if(TARGET VimbraOndelino_aax)
   if(VO_MACOS_FORM AND NOT APPLE)
     target_sources(aax_plugin_host PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PluginEditorMacScenarios.mm)
     target_link_libraries(aax_plugin_host PRIVATE mac_platform_seams vo::png)
+    target_compile_definitions(aax_plugin_host PRIVATE VO_PLUGIN_BUNDLE_ID="${VO_PLUGIN_BUNDLE_ID}")
     add_test(NAME aax_plugin_host_macform
              COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1 --gtest_filter=MacFormEditorHost.*)
     set_tests_properties(aax_plugin_host_macform PROPERTIES LABELS "aax;macform" TIMEOUT 300

@@ -22,7 +22,7 @@ bool ResolvePluginBundle(const std::string& bundlePath, const std::string& archF
     *error = "invalid bundle structure: " + bundlePath + " has no bundle extension";
     return false;
   }
-  const fs::path module = bundle / "Contents" / archFolder / name;
+  const fs::path module = bundle / "Contents" / archFolder / (archFolder == kMacArchFolder ? name.stem() : name);
   if (!fs::is_regular_file(module, code)) {
     *error = "invalid bundle structure: no module at " + module.string();
     return false;

@@ -11,6 +11,7 @@
 #include "lice_mem_bitmap.h"
 #include "lice_sys_bitmap.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 

@@ -31,6 +31,9 @@ if(TARGET VimbraOndelino_aax)
            COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1)
   set_tests_properties(aax_plugin_host_check PROPERTIES LABELS aax TIMEOUT 300)
   if(VO_WINDOWS)
+    # Its text entry types into the box that has the keyboard focus: alone, so
+    # that no other Wine test's window takes the focus meanwhile.
+    set_tests_properties(aax_plugin_host_check PROPERTIES RUN_SERIAL TRUE)
     # The editor as an AAX host opens it, after a second of the test signal;
     # the screenshot lands in this folder.
     add_test(NAME aax_plugin_editor_screenshot

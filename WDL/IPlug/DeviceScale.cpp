@@ -43,7 +43,7 @@ int AlignmentStep(float scale) {
 IRECT AlignOutward(const IRECT& area, int step, int width, int height) {
   if (step <= 0) return IRECT(0, 0, width, height);
   auto down = [step](int v) { return v >= 0 ? v / step * step : -((-v + step - 1) / step * step); };
-  auto up = [step, &down](int v) { return -down(-v); };
+  auto up = [&down](int v) { return -down(-v); };
   return IRECT(std::max(down(area.L), 0), std::max(down(area.T), 0), std::min(up(area.R), width),
                std::min(up(area.B), height));
 }

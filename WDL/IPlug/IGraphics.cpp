@@ -45,8 +45,8 @@ void IGraphics::DeleteBackBuffers() {
 
 void IGraphics::PrepareBackBuffers() {
   DeleteBackBuffers();
-  const double scale = GetDisplayScale();
-  mBackBuffer = new LICE_SysBitmap(static_cast<int>(scale * mWidth), static_cast<int>(scale * mHeight));
+  const IDeviceSize size = DeviceSize();
+  mBackBuffer = new LICE_SysBitmap(size.w, size.h);
   mScratch = new LICE_MemBitmap(0, 0, 4);
 }
 

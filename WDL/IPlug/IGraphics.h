@@ -16,6 +16,7 @@
 // PrepareBackBuffers and the destructor, so it links neither the editor nor
 // the raster library.
 
+#include "DeviceScale.h"
 #include "EditorGesture.h"
 #include "IGraphicsStructs.h"
 #include "Mutex.h"
@@ -193,6 +194,11 @@ class IGraphics {
   IPlugBase* GetPlug() const { return mPlug; }
   int Width() const { return mWidth; }
   int Height() const { return mHeight; }
+  // The editor's size in device pixels: display scale times width and
+  // height, each truncated; what the window, the back buffer and the hosts'
+  // size queries take. Editor thread and the wrappers' size queries; no
+  // lock, no allocation.
+  IDeviceSize DeviceSize() { return DeviceScale::ScaleSize(GetDisplayScale(), mWidth, mHeight); }
   int FPS() const { return mFPS; }
   // Editor thread, or any thread inside the plug-in mutex.
   int NControls() const { return mControls.GetSize(); }

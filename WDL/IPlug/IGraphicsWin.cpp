@@ -7,6 +7,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "IControl.h"
@@ -24,9 +25,11 @@ namespace {
 constexpr const char* kWindowTitle = "IPlug";
 constexpr DWORD kWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
-// Scales an edge to device pixels or back, in single precision, truncated.
-int ScaleEdge(int edge, float factor) { return static_cast<int>(static_cast<float>(edge) * factor); }
-int UnscaleEdge(LONG edge, float scale) { return static_cast<int>(static_cast<float>(edge) / scale); }
+// Scales an edge that lies on a whole step of the scale (see
+// DeviceScale::AlignmentStep) to its device pixel, in single precision.
+int ScaleAlignedEdge(int edge, float factor) {
+  return static_cast<int>(std::lround(static_cast<float>(edge) * factor));
+}
 }  // namespace
 
 IGraphicsWin::IGraphicsWin(IPlugBase* plug, int width, int height, int fps)
@@ -49,11 +52,11 @@ double IGraphicsWin::GetDisplayScale() {
 }
 
 void* IGraphicsWin::AttachToParentWindow(void* parent) {
-  const double scale = GetDisplayScale();
   mParentWindow = static_cast<HWND>(parent);
 
   int x = 0, y = 0;
-  int w = static_cast<int>(scale * mWidth), h = static_cast<int>(scale * mHeight);
+  const IDeviceSize size = DeviceSize();
+  int w = size.w, h = size.h;
   if (mWindow) {
     // Reopening keeps the window where and as large as it was.
     RECT parentRect = {}, windowRect = {};
@@ -299,9 +302,10 @@ void IGraphicsWin::HandlePaint(HWND window) {
   RECT update = {};
   mPaintedThisMessage = false;
   if (GetUpdateRect(window, &update, FALSE)) {
-    const float scale = ScaleF();
-    IRECT area(UnscaleEdge(update.left, scale), UnscaleEdge(update.top, scale), UnscaleEdge(update.right, scale),
-               UnscaleEdge(update.bottom, scale));
+    // Outward, so that the editor pixels behind every device pixel of the
+    // update rect are painted.
+    IRECT area = DeviceScale::UnscaleOutward(IRECT(update.left, update.top, update.right, update.bottom), ScaleF(),
+                                             mWidth, mHeight);
     Paint(&area);
   }
   // With nothing to paint (no controls yet) the region must still be
@@ -316,9 +320,13 @@ bool IGraphicsWin::PaintDirtyArea(IRECT* area) {
   LICE_IBitmap* back = mBackBuffer;
   if (dc && back && back->DeviceContext()) {
     const float scale = ScaleF();
-    const int w = area->R - area->L, h = area->B - area->T;
-    StretchBlt(dc, ScaleEdge(area->L, scale), ScaleEdge(area->T, scale), ScaleEdge(w, scale), ScaleEdge(h, scale),
-               back->DeviceContext(), area->L, area->T, w, h, SRCCOPY);
+    // Stretched from and to whole steps of the scale, each device pixel
+    // shows the editor pixel a stretch of the whole editor would give it.
+    // The paint's clip keeps the extra pixels of the steps off the screen.
+    const IRECT r = DeviceScale::AlignOutward(*area, DeviceScale::AlignmentStep(scale), mWidth, mHeight);
+    const int w = r.W(), h = r.H();
+    StretchBlt(dc, ScaleAlignedEdge(r.L, scale), ScaleAlignedEdge(r.T, scale), ScaleAlignedEdge(w, scale),
+               ScaleAlignedEdge(h, scale), back->DeviceContext(), r.L, r.T, w, h, SRCCOPY);
   }
   EndPaint(mWindow, &paint);
   return true;
@@ -335,8 +343,9 @@ void IGraphicsWin::OnTimerTick() {
   }
   IRECT area;
   if (!CollectDirtyArea(&area)) return;
-  const float scale = ScaleF();
-  RECT r = {ScaleEdge(area.L, scale), ScaleEdge(area.T, scale), ScaleEdge(area.R, scale), ScaleEdge(area.B, scale)};
+  // Outward: every device pixel the changed controls touch is repainted.
+  const IRECT device = DeviceScale::ScaleOutward(area, ScaleF());
+  RECT r = {device.L, device.T, device.R, device.B};
   InvalidateRect(mWindow, &r, FALSE);
   if (mEditBox) {
     // The box paints itself: its own rect (device pixels) is left alone.
@@ -351,17 +360,16 @@ void IGraphicsWin::OnTimerTick() {
 
 void IGraphicsWin::InvalidateEditorArea() {
   if (!mWindow) return;
-  const double scale = GetDisplayScale();
-  RECT r = {0, 0, static_cast<int>(scale * mWidth), static_cast<int>(scale * mHeight)};
+  const IDeviceSize size = DeviceSize();
+  RECT r = {0, 0, size.w, size.h};
   InvalidateRect(mWindow, &r, FALSE);
 }
 
 void IGraphicsWin::ResizeEditor(int width, int height) {
-  const double scale = GetDisplayScale();
-  const int newW = static_cast<int>(scale * width), newH = static_cast<int>(scale * height);
-  const int oldW = static_cast<int>(scale * mWidth), oldH = static_cast<int>(scale * mHeight);
-  if (newW == oldW && newH == oldH) return;
-  const int dw = newW - oldW, dh = newH - oldH;
+  const IDeviceSize wanted = DeviceScale::ScaleSize(GetDisplayScale(), width, height);
+  const IDeviceSize now = DeviceSize();
+  if (wanted.w == now.w && wanted.h == now.h) return;
+  const int dw = wanted.w - now.w, dh = wanted.h - now.h;
   // The box belongs to a control that the base deletes: close it now rather
   // than at the next tick.
   CloseTextEntry();

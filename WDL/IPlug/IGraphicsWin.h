@@ -45,11 +45,12 @@ class IGraphicsWin : public IGraphics {
   // No allocation.
   bool HasOpenWindow() override { return mWindow != nullptr; }
   const char* GraphicsApiName() override { return "Windows GDI"; }
-  // Modal: blocks until the user answers. The owner is the host's top-level
-  // window, found once.
+  // Modal: blocks until the user answers. The owner is the host's current
+  // top-level window, found for every box.
   int ShowMessageBox(const char* text, const char* caption, int type) override;
   // Modal; allocates. The menu that holds the chosen item (its chosen index
-  // set), or null when nothing was chosen or the menu could not be built.
+  // set), or null when nothing was chosen, the menu could not be built or
+  // the window was destroyed while the menu was open.
   IPopupMenu* CreateIPopupMenu(IPopupMenu* menu, IRECT* rect) override;
   // Opens the text-entry box over rect; allocates (window, font).
   void CreateTextEntry(IControl* control, IText* text, IRECT* rect, const char* initialText,
@@ -134,7 +135,9 @@ class IGraphicsWin : public IGraphics {
   float ScaleF() { return static_cast<float>(GetDisplayScale()); }
   // Invalidates the whole editor area, scaled, without erasing.
   void InvalidateEditorArea();
-  // The window that owns message boxes (found once, see ShowMessageBox).
+  // The window that owns message boxes: the top-level ancestor of the
+  // parent window while that exists, else the process's top-level window of
+  // the class that ancestor had; null when neither is found.
   HWND FindMessageBoxOwner();
 
   HINSTANCE mModule = nullptr;

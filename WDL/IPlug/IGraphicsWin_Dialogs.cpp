@@ -67,8 +67,11 @@ UINT_PTR CALLBACK ColorDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lPar
 }  // namespace
 
 HWND IGraphicsWin::FindMessageBoxOwner() {
-  if (mOwnerWindow) return mOwnerWindow;
-  if (mParentWindow) {
+  // Found afresh for every box: the host may have replaced its top-level
+  // window since the last one, and a box whose owner is gone is not shown
+  // at all (invalid window handle).
+  mOwnerWindow = nullptr;
+  if (mParentWindow && IsWindow(mParentWindow)) {
     HWND top = mParentWindow;
     while (HWND up = GetParent(top)) top = up;
     mOwnerWindow = top;

@@ -83,10 +83,8 @@ void IGraphics::DrawControlBounds() {
   }
   char position[64];
   std::snprintf(position, sizeof position, "x: %i, y: %i", mMouseX, mMouseY);
-  const double scale = GetDisplayScale();
-  const int right = static_cast<int>(scale * mWidth);
-  const int bottom = static_cast<int>(scale * mHeight);
+  const IDeviceSize size = DeviceSize();
   IText style(kBoundsTextSize, kBoundsColor, "Arial");
-  IRECT r(right - 150, bottom - 20, right, bottom);
+  IRECT r(size.w - 150, size.h - 20, size.w, size.h);
   DrawTextInRect(&style, position, &r);
 }

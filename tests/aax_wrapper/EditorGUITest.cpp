@@ -152,3 +152,70 @@ TEST_F(EditorGUI, ParameterClicksAreOfferedToTheHostViewFirst) {
 }
 
 }  // namespace aaxtest
+
+namespace aaxtest {
+namespace {
+
+using testing::Not;
+
+// Calls on an object other than giving back its references (slot 2).
+std::vector<std::string> CallsBesidesReleases(fakehost::Host& host, const std::string& object) {
+  std::vector<std::string> calls;
+  for (const std::string& place : host.Places(object))
+    if (place.size() < 3 || place.compare(place.size() - 3, 3, "[2]") != 0) calls.push_back(place);
+  return calls;
+}
+
+// The host replaces the container with one that has no native view: the
+// editor must not keep the first, which the base deletes. Neither a click
+// offered to the host nor a resize request reaches a container afterwards
+// (AddressSanitizer catches a use of the deleted proxy), and the final
+// detach calls nothing but the releases.
+TEST_F(EditorGUI, TheEditorNeverKeepsAReplacedContainer) {
+  fakehost::Object& blind = fakehost::MakeViewContainer(host.Host(), "blind");
+  blind.SetBehaviour(4, [](fakehost::Object&, const fakehost::Call&) -> int64_t { return 0; });
+  ASSERT_EQ(AAX_SUCCESS, gui->BindGuiController(host.ControllerUnknown()));
+  ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(ViewUnknown()));
+  ASSERT_EQ(gui->GetViewContainer(), Editor()->GetViewContainer());
+
+  ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(static_cast<IACFUnknown*>(blind.Interface("unknown"))));
+  EXPECT_EQ(nullptr, Editor()->GetViewContainer());
+  host.Host().ClearTranscript();
+  IMouseKeys left(true, false, false, false, false);
+  Editor()->MouseDown(42, 204, &left);
+  Editor()->MouseUp(42, 204, &left);
+  plug->InformHostOfEditorResize(464, 480);
+  EXPECT_THAT(host.Host().Places("view"), IsEmpty());
+  EXPECT_THAT(host.Host().Places("blind"), IsEmpty());
+
+  ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(nullptr));
+  EXPECT_EQ(nullptr, Editor()->GetViewContainer());
+  EXPECT_THAT(CallsBesidesReleases(host.Host(), "view"), IsEmpty());
+  EXPECT_THAT(CallsBesidesReleases(host.Host(), "blind"), IsEmpty());
+  EXPECT_EQ(0, blind.Outstanding());
+  gui->UnbindGuiController();
+}
+
+// Replaced by a container with a native view, the editor follows to it
+// before the old one goes.
+TEST_F(EditorGUI, TheEditorFollowsToANewContainer) {
+  fakehost::Object& second = fakehost::MakeViewContainer(host.Host(), "second");
+  second.SetBehaviour(4, [this](fakehost::Object&, const fakehost::Call&) -> int64_t {
+    return reinterpret_cast<intptr_t>(nativeView);
+  });
+  ASSERT_EQ(AAX_SUCCESS, gui->BindGuiController(host.ControllerUnknown()));
+  ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(ViewUnknown()));
+  ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(static_cast<IACFUnknown*>(second.Interface("unknown"))));
+  EXPECT_EQ(gui->GetViewContainer(), Editor()->GetViewContainer());
+  host.Host().ClearTranscript();
+  plug->InformHostOfEditorResize(464, 480);
+  EXPECT_THAT(host.Host().Places("view"), IsEmpty());
+  EXPECT_THAT(host.Host().Places("second"), Not(IsEmpty()));
+  ASSERT_EQ(AAX_SUCCESS, gui->AttachViewContainer(nullptr));
+  EXPECT_EQ(nullptr, Editor()->GetViewContainer());
+  gui->UnbindGuiController();
+  EXPECT_EQ(0, second.Outstanding());
+}
+
+}  // namespace
+}  // namespace aaxtest

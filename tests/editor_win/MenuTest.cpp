@@ -126,5 +126,36 @@ TEST_F(EditorWinTest, ValueMenuOfABooleanParameterThroughTheWindow) {
   EXPECT_EQ(plug->hostCalls.back().kind, TestPlug::HostCall::kEnd);
 }
 
+// Inside the menu's loop the host destroys the editor window and posts a
+// command of its own; the menu then ends without a choice.
+HWND gDoomedEditor = nullptr;
+HWND gHostForCommand = nullptr;
+UINT_PTR gDoomTimer = 0;
+constexpr WPARAM kHostCommand = 1;  // an id the menu has too
+
+void CALLBACK DestroyEditorInsideMenu(HWND, UINT, UINT_PTR, DWORD) {
+  KillTimer(nullptr, gDoomTimer);
+  DestroyWindow(gDoomedEditor);
+  PostMessageA(gHostForCommand, WM_COMMAND, kHostCommand, 0);
+  EndMenu();
+}
+
+// The menu's answer comes only from the window it was shown for: with that
+// window gone, the host's own command stays the host's.
+TEST_F(EditorWinTest, AMenuWhoseWindowIsDestroyedTakesNoOtherWindowsCommand) {
+  OpenEditor();
+  NestedMenu m;
+  IRECT rect(40, 40, 140, 60);
+  gDoomedEditor = Window();
+  gHostForCommand = host->Handle();
+  gDoomTimer = SetTimer(nullptr, 0, 50, DestroyEditorInsideMenu);
+  EXPECT_EQ(editor->CreateIPopupMenu(&m.top, &rect), nullptr);
+  EXPECT_EQ(m.top.GetChosenItemIdx(), -1);
+  EXPECT_EQ(editor->NativeWindowHandle(), nullptr);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, host->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, kHostCommand);
+}
+
 }  // namespace
 }  // namespace vo

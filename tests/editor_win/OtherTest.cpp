@@ -2,6 +2,7 @@
 // window.
 
 #include <cstring>
+#include <memory>
 
 #include "EditorWinFixture.h"
 #include "lice_bitmap.h"
@@ -79,6 +80,77 @@ TEST_F(EditorWinTest, FolderPathsEndInABackslash) {
   EXPECT_EQ(path.Get()[path.GetLength() - 1], '\\');
   editor->AppDataFolderPath(&path, false);
   EXPECT_GT(path.GetLength(), 0);
+}
+
+// A host's top-level window (hidden: quick to make under Wine) holding the
+// window the editor opens in.
+struct HostFrame {
+  HWND top = nullptr;
+  HWND view = nullptr;
+  HostFrame() {
+    WNDCLASSA frameClass = {};
+    frameClass.lpfnWndProc = DefWindowProcA;
+    frameClass.hInstance = GetModuleHandleA(nullptr);
+    frameClass.lpszClassName = "VoTestHostFrame";
+    RegisterClassA(&frameClass);  // fails harmlessly when already registered
+    top = CreateWindowExA(0, "VoTestHostFrame", "host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 600, nullptr, nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
+    view = CreateWindowExA(0, "VoTestHostFrame", "view", WS_CHILD | WS_VISIBLE, 0, 0, 500, 500, top, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+  }
+  ~HostFrame() {
+    if (IsWindow(top)) DestroyWindow(top);
+  }
+};
+
+// The owner of the message box that a thread timer finds and answers.
+HWND gBoxOwner = nullptr;
+UINT_PTR gBoxTimer = 0;
+
+BOOL CALLBACK AnswerMessageBox(HWND window, LPARAM) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  gBoxOwner = GetWindow(window, GW_OWNER);
+  PostMessageA(window, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
+void CALLBACK AnswerNextMessageBox(HWND, UINT, UINT_PTR, DWORD) {
+  if (EnumThreadWindows(GetCurrentThreadId(), AnswerMessageBox, 0)) return;  // not shown yet
+  KillTimer(nullptr, gBoxTimer);
+}
+
+int ShowAnsweredMessageBox(IGraphicsWin* editor) {
+  gBoxOwner = nullptr;
+  gBoxTimer = SetTimer(nullptr, 0, 50, AnswerNextMessageBox);
+  const int answer = editor->ShowMessageBox("Preset saved.", "VimbraOndelino", MB_OK);
+  KillTimer(nullptr, gBoxTimer);
+  return answer;
+}
+
+// Each box is owned by the host's top-level window of the moment: after
+// the host replaced its window, by the new one of the same class, whether
+// or not the editor has been opened in it.
+TEST_F(EditorWinTest, MessageBoxesAreOwnedByTheHostsCurrentTopLevelWindow) {
+  OpenEditor();
+  auto first = std::make_unique<HostFrame>();
+  ASSERT_NE(editor->AttachToParentWindow(first->view), nullptr);
+  EXPECT_EQ(ShowAnsweredMessageBox(editor), IDOK);
+  EXPECT_EQ(gBoxOwner, first->top);
+
+  // The host replaces its window; the editor window went with the old one.
+  first.reset();
+  HostFrame second;
+  EXPECT_EQ(editor->NativeWindowHandle(), nullptr);
+  EXPECT_EQ(ShowAnsweredMessageBox(editor), IDOK);
+  EXPECT_EQ(gBoxOwner, second.top);
+
+  HostFrame third;
+  ASSERT_NE(editor->AttachToParentWindow(third.view), nullptr);
+  EXPECT_EQ(ShowAnsweredMessageBox(editor), IDOK);
+  EXPECT_EQ(gBoxOwner, third.top);
+  editor->DetachView();
 }
 
 }  // namespace

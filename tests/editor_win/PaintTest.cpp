@@ -99,5 +99,48 @@ TEST_F(EditorWinTest, NothingToPaintStillValidates) {
   EXPECT_FALSE(GetUpdateRect(Window(), nullptr, FALSE));
 }
 
+// The window after a control at {41, 41, 141, 141} changed equals the window
+// after a full repaint: at scale 1.5 the control's edges fall inside device
+// pixels, and every device pixel it touches must be repainted from the
+// pixel a whole-editor stretch gives it.
+void ExpectPartialRepaintEqualsFullRepaint(IGraphicsWin* editor, TestPlug* plug, HWND window) {
+  const IRECT rect(41, 41, 141, 141);
+  const int index = editor->AttachControl(new ProbeControl(plug, rect, -1));
+  editor->SetControlValueFromPlug(index, 0.1);  // the first value is the default
+  editor->MarkAllControlsChanged();
+  PumpMessagesFor(200);
+
+  editor->SetControlValueFromPlug(index, 0.9);
+  const float scale = static_cast<float>(editor->GetDisplayScale());
+  const int centre = static_cast<int>(91 * scale);
+  const WindowImage changed = WaitForPixel(window, centre, centre, ProbeControl::ColourFor(0.9));
+  ASSERT_EQ(changed.At(centre, centre), ProbeControl::ColourFor(0.9) & 0x00FFFFFF);
+
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+  WindowImage full;
+  ASSERT_TRUE(CaptureWindow(window, &full));
+  ASSERT_EQ(full.width, changed.width);
+  ASSERT_EQ(full.height, changed.height);
+  int stale = 0;
+  for (int y = 0; y < full.height; ++y)
+    for (int x = 0; x < full.width; ++x)
+      if (full.At(x, y) != changed.At(x, y)) ++stale;
+  EXPECT_EQ(stale, 0) << "at display scale " << scale;
+}
+
+TEST_F(EditorWinTest, ChangedControlRepaintsEveryDevicePixelAtScaleOneAndAHalf) {
+  OpenEditor(1.5);
+  ExpectPartialRepaintEqualsFullRepaint(editor, plug.get(), Window());
+}
+
+// The same at the screen's own scale: 1.5 in the 144-DPI run.
+class RealDisplayScaleRepaint : public EditorWinTest {};
+
+TEST_F(RealDisplayScaleRepaint, ChangedControlRepaintsEveryDevicePixel) {
+  OpenEditor(0.0);
+  ExpectPartialRepaintEqualsFullRepaint(editor, plug.get(), Window());
+}
+
 }  // namespace
 }  // namespace vo

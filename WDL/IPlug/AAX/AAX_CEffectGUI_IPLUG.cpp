@@ -10,9 +10,9 @@ AAX_CEffectGUI_IPLUG::~AAX_CEffectGUI_IPLUG() {
 
 AAX_ResultCode AAX_CEffectGUI_IPLUG::EditorSize(AAX_Point* size) {
   if (!mEditor || !size) return AAX_SUCCESS;
-  const double scale = mEditor->GetDisplayScale();
-  size->horz = static_cast<float>(static_cast<int>(scale * mEditor->Width()));
-  size->vert = static_cast<float>(static_cast<int>(scale * mEditor->Height()));
+  const IDeviceSize device = mEditor->DeviceSize();
+  size->horz = static_cast<float>(device.w);
+  size->vert = static_cast<float>(device.h);
   return AAX_SUCCESS;
 }
 
@@ -20,6 +20,14 @@ AAX_ResultCode AAX_CEffectGUI_IPLUG::UnbindGuiController() {
   const AAX_ResultCode result = AAX_CEffectGUI::UnbindGuiController();
   mEditor = nullptr;
   return result;
+}
+
+AAX_ResultCode AAX_CEffectGUI_IPLUG::AttachViewContainer(IACFUnknown* viewUnknown) {
+  // The base deletes the old container before OpenEditorInView runs, and
+  // that stops early for a container without a native view: forgotten here,
+  // the old one is never reached through the editor after it is gone.
+  if (mEditor) mEditor->SetViewContainer(nullptr);
+  return AAX_CEffectGUI::AttachViewContainer(viewUnknown);
 }
 
 void AAX_CEffectGUI_IPLUG::TakePluginGraphics() {

@@ -23,6 +23,11 @@ public:
   // Also forgets the editor: a later attach must not reach the editor of an
   // instance this object no longer holds.
   AAX_ResultCode UnbindGuiController() override;
+  // The base's attach, with the editor's copy of the container following:
+  // the editor lets go of the current container before the base deletes it
+  // (replaced by another, with or without a native view, or by null), and
+  // takes the new one only when it opens in its native view. Allocates.
+  AAX_ResultCode AttachViewContainer(IACFUnknown* viewUnknown) override;
 
   // Takes the editor of the instance the host bound this object to, only
   // when that object is a live instance of this module; otherwise (another

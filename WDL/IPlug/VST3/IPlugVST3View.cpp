@@ -56,11 +56,11 @@ tresult PLUGIN_API IPlugVST3View::getSize(ViewRect* size) {
   IGraphics* editor = mPlug->GetGUI();
   if (!editor) return kResultFalse;
   if (!size) return kInvalidArgument;
-  const double scale = editor->GetDisplayScale();
+  const IDeviceSize device = editor->DeviceSize();
   size->left = 0;
   size->top = 0;
-  size->right = static_cast<int32>(editor->Width() * scale);
-  size->bottom = static_cast<int32>(editor->Height() * scale);
+  size->right = device.w;
+  size->bottom = device.h;
   return kResultOk;
 }
 

@@ -169,6 +169,101 @@ TEST(WavReader, DataCutShortByTheFileEndReadsTheWholeFramesThere) {
   EXPECT_EQ(5, reader.Frames());
   EXPECT_EQ(1000, reader.DeclaredFrames());
   EXPECT_EQ(5u, ReadAll(reader, 2, 512)[1].size());
+  EXPECT_EQ("wavfiles_test_cut.wav ends before its declared data: it holds 5 of 1000 frames", reader.Warning());
+}
+
+// Mono 16-bit PCM whose frame i holds i - 1000.
+Bytes Ramp(int frames) {
+  Bytes data;
+  for (int i = 0; i < frames; ++i) Put(data, static_cast<uint32_t>(i - 1000) & 0xFFFF, 2);
+  return data;
+}
+
+TEST(WavReader, DataSizeNeverWrittenReadsToTheEndOfTheFile) {
+  // Recorders that never patch the header leave 0, streaming writers
+  // 0xFFFFFFFF; the frames follow all the same. The test hosts read through
+  // ReadWavFile, the render tool through the reader itself.
+  const Bytes data = Ramp(2000);
+  for (const uint32_t declared : {0u, 0xFFFFFFFFu}) {
+    SCOPED_TRACE(declared);
+    Bytes file = Riff({FormatChunk(1, 1, 44100, 16)});
+    Put(file, "data");
+    Put(file, declared, 4);
+    file.insert(file.end(), data.begin(), data.end());
+    const std::string path = WriteFile("unwritten", file);
+    vo::WavReader reader;
+    std::string error;
+    ASSERT_TRUE(reader.Open(path, &error)) << error;
+    EXPECT_EQ(2000, reader.Frames());
+    EXPECT_EQ("wavfiles_test_unwritten.wav: the data chunk's size was never written (it states " +
+                  std::string(declared ? "0xFFFFFFFF" : "0") + "); the 2000 frames to the end of the file are read",
+              reader.Warning());
+    const auto samples = ReadAll(reader, 1, 777);
+    ASSERT_EQ(2000u, samples[0].size());
+    EXPECT_EQ(-1000 / 32768.0, samples[0][0]);
+    EXPECT_EQ(999 / 32768.0, samples[0][1999]);
+    vo::AudioData audio;
+    ASSERT_TRUE(vo::ReadWavFile(path, &audio, &error)) << error;
+    EXPECT_EQ(2000, audio.Frames());
+  }
+}
+
+// A chunk with its declared size and body, then the pad byte `pad` after an
+// odd body (none when pad is -1).
+Bytes PaddedChunk(const char* id, const Bytes& body, int pad) {
+  Bytes out;
+  Put(out, id);
+  Put(out, static_cast<uint32_t>(body.size()), 4);
+  out.insert(out.end(), body.begin(), body.end());
+  if ((body.size() & 1) && pad >= 0) out.push_back(static_cast<unsigned char>(pad));
+  return out;
+}
+
+TEST(WavReader, OddChunksAreSteppedOverWithOrWithoutTheirPadByte) {
+  // An odd LIST before the data, odd 24-bit data (five frames, 15 bytes),
+  // another odd LIST, then the format: unpadded, padded with 0, and padded
+  // with a byte that cannot start an id.
+  Bytes samples;
+  for (int i = 0; i < 5; ++i) Put(samples, static_cast<uint32_t>(i * 4096), 3);
+  for (const int pad : {-1, 0, 0xFF}) {
+    SCOPED_TRACE(pad);
+    const std::string path =
+        WriteFile("oddchunks", Riff({PaddedChunk("LIST", Bytes(37, 'a'), pad), PaddedChunk("data", samples, pad),
+                                     PaddedChunk("LIST", Bytes(3, 'b'), pad), FormatChunk(1, 1, 8000, 24)}));
+    vo::WavReader reader;
+    std::string error;
+    ASSERT_TRUE(reader.Open(path, &error)) << error;
+    EXPECT_EQ(8000, reader.SampleRate());
+    EXPECT_EQ("", reader.Warning());
+    const auto read = ReadAll(reader, 1, 64);
+    ASSERT_EQ(5u, read[0].size());
+    EXPECT_EQ(4096 / 8388608.0, read[0][1]);
+    EXPECT_EQ(4 * 4096 / 8388608.0, read[0][4]);
+  }
+}
+
+TEST(WavReader, OddChunkFollowedByNoIdIsRefusedByName) {
+  // Neither at the chunk's end nor one byte on do four printable characters
+  // stand; an id that is not printable itself is shown escaped.
+  const Bytes stray = {0x01, 0x02, 0x03, 0x04, 0x05};
+  const Bytes tail = Riff({FormatChunk(1, 1, 8000, 16), Chunk("data", Ramp(4), 8)});
+  struct Case {
+    const char* id;
+    const char* named;
+  };
+  for (const Case c : {Case{"LIST", "LIST"}, Case{"ju\x7Fk", "ju\\x7Fk"}}) {
+    SCOPED_TRACE(c.named);
+    Bytes file = Riff({PaddedChunk(c.id, Bytes(5, 'z'), -1)});
+    file.insert(file.end(), stray.begin(), stray.end());
+    file.insert(file.end(), tail.begin() + 12, tail.end());
+    const std::string path = WriteFile("oddbad", file);
+    vo::WavReader reader;
+    std::string error;
+    EXPECT_FALSE(reader.Open(path, &error));
+    EXPECT_EQ(std::string("wavfiles_test_oddbad.wav: no chunk id follows the \"") + c.named +
+                  "\" chunk of odd size 5, with or without a pad byte",
+              error);
+  }
 }
 
 TEST(WavWriter, HeaderStatesWhatWasWrittenAndReadsBack) {

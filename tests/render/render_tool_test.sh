@@ -2,8 +2,10 @@
 # The render tool as a user meets it: each malformed option and each WAV
 # problem is refused with a message naming it, before anything is written;
 # an unwritable output is reported before rendering; out-of-range settings
-# are rendered clamped and said so; a file cut short, non-finite samples and
-# a folder as input are said; progress appears only on a terminal.
+# are rendered clamped and said so; a file cut short, non-finite and
+# out-of-range samples and a folder as input are said; files as recorders
+# leave them (data size never written, chunks without their pad byte) are
+# read; progress appears only on a terminal.
 #
 #   render_tool_test.sh [emulator] vo_render
 # Runs in the current directory (its files go to ./render_tool_test).
@@ -154,13 +156,46 @@ expect 0 'short.wav ends before its declared data: it holds 250 of 1000 frames' 
 expect 0 'nonfinite.wav holds 3 input samples that are NaN or infinite' --in nonfinite.wav --out nf.wav.out --block 7
 [ "$(grep -c 'NaN or infinite' stderr.txt)" -eq 1 ] ||
   { echo "FAILED: non-finite samples not said exactly once"; failures=$((failures + 1)); }
-# Mono 64-bit float: NaN, -inf and 1e300 (infinite as the plug-in's 32-bit
-# input); mono feeds both channels, yet each sample counts once.
+# Mono 64-bit float: NaN, -inf and the finite 1e300 (infinite as the
+# plug-in's 32-bit input, so out of range, not NaN or infinite); mono feeds
+# both channels, yet each sample counts once.
 {
   header 3 1 44100 64 32
   le $((0x7FF8000000000000)) 8; le $((0xFFF0000000000000)) 8; le $((0x7E37E43C8800759C)) 8; le 0 8
 } >nonfinite64.wav
-expect 0 'nonfinite64.wav holds 3 input samples that are NaN or infinite' --in nonfinite64.wav --out nf64.wav.out
+expect 0 'nonfinite64.wav holds 2 input samples that are NaN or infinite; the plug-in replaced them' \
+  --in nonfinite64.wav --out nf64.wav.out
+grep -qF 'nonfinite64.wav holds 1 input sample out of the 32-bit float range' stderr.txt ||
+  { echo "FAILED: 1e300 not named as out of range"; failures=$((failures + 1)); }
+[ "$(size nf64.wav.out)" -eq $((44 + 8 * 4)) ] ||
+  { echo "FAILED: nf64.wav.out has $(size nf64.wav.out) bytes"; failures=$((failures + 1)); }
+# Either side of where a double's nearest float turns infinite (the largest
+# float plus half its last unit), each sign: two beyond, two within.
+{
+  header 3 1 44100 64 32
+  le $((0x47EFFFFFF0000000)) 8; le $((0x47EFFFFFEFFFFFFF)) 8
+  le $((0xC7EFFFFFF0000000)) 8; le $((0xC7EFFFFFEFFFFFFF)) 8
+} >range64.wav
+expect 0 'range64.wav holds 2 input samples out of the 32-bit float range' --in range64.wav --out range64.wav.out
+grep -q 'NaN' stderr.txt && { echo "FAILED: finite samples named NaN or infinite"; failures=$((failures + 1)); }
+# One sample is one sample.
+{ header 3 1 44100 32 8; le $((0x7FC00000)) 4; le 0 4; } >onenan.wav
+expect 0 'onenan.wav holds 1 input sample that is NaN or infinite; the plug-in replaced it' --in onenan.wav \
+  --out onenan.wav.out
+# A reference for --compare that ends before its declared data is compared
+# as far as it goes, and said so as for --in: the render's own output with
+# 2000 more frames declared than it holds.
+quiet=(--set "Analog Hiss=0" --block 4096)
+expect 0 'rendered' --in in.wav --out ref.wav "${quiet[@]}"
+{ head -c 40 ref.wav; le $((8 * 3000)) 4; tail -c +45 ref.wav; } >shortref.wav
+expect 0 'shortref.wav ends before its declared data: it holds 1000 of 3000 frames' --in in.wav \
+  --out compared.wav.out --compare shortref.wav --tolerance 0 "${quiet[@]}"
+[ "$(grep -c 'ends before' stderr.txt)" -eq 1 ] ||
+  { echo "FAILED: the short reference not said exactly once"; failures=$((failures + 1)); }
+grep -qF 'largest difference from shortref.wav: 0 ' stdout.txt ||
+  { echo "FAILED: the short reference was not compared whole"; failures=$((failures + 1)); }
+[ "$(size compared.wav.out)" -eq $((44 + 8 * 1000)) ] ||
+  { echo "FAILED: compared.wav.out has $(size compared.wav.out) bytes"; failures=$((failures + 1)); }
 # A whole, finite file says neither.
 expect 0 'rendered' --in in.wav --out whole.wav.out
 grep -qE 'declared|NaN' stderr.txt && { echo "FAILED: a whole, finite file warned about"; failures=$((failures + 1)); }
@@ -168,6 +203,36 @@ grep -qE 'declared|NaN' stderr.txt && { echo "FAILED: a whole, finite file warne
 mkdir -p folder.wav
 expect 1 'folder.wav is a folder, not a WAV file' --in folder.wav --out x.wav
 [ -e x.wav ] && { echo "FAILED: a folder as input left x.wav behind"; failures=$((failures + 1)); }
+
+echo "== files as recorders leave them"
+# A data size never filled in (0, or 0xFFFFFFFF from a streaming writer):
+# the frames to the end of the file are rendered, and that is said once.
+{ header 1 2 44100 16 0; head -c 8000 /dev/zero; } >size0.wav
+expect 0 'size0.wav: the data chunk'"'"'s size was never written (it states 0); the 2000 frames to the end of the file are read' \
+  --in size0.wav --out size0.wav.out
+[ "$(grep -c 'never written' stderr.txt)" -eq 1 ] ||
+  { echo "FAILED: the unwritten size not said exactly once"; failures=$((failures + 1)); }
+[ "$(size size0.wav.out)" -eq $((44 + 8 * 2000)) ] ||
+  { echo "FAILED: size0.wav.out has $(size size0.wav.out) bytes"; failures=$((failures + 1)); }
+{ header 1 1 48000 24 $((0xFFFFFFFF)); head -c $((3 * 2000)) /dev/zero; } >streamed.wav
+expect 0 'streamed.wav: the data chunk'"'"'s size was never written (it states 0xFFFFFFFF); the 2000 frames' \
+  --in streamed.wav --out streamed.wav.out
+[ "$(size streamed.wav.out)" -eq $((44 + 8 * 2000)) ] ||
+  { echo "FAILED: streamed.wav.out has $(size streamed.wav.out) bytes"; failures=$((failures + 1)); }
+# An odd-sized LIST chunk written without its pad byte, before the format:
+# read as the writer meant it, with nothing to say.
+canonical() { header 1 2 44100 16 8000 | tail -c +13; head -c 8000 /dev/zero; }
+{ printf 'RIFFxxxxWAVELIST'; le 37 4; printf '%037d' 0; canonical; } >oddlist.wav
+expect 0 'rendered 0.05 s' --in oddlist.wav --out oddlist.wav.out
+grep -qE 'chunk|declared|never' stderr.txt && { echo "FAILED: the unpadded chunk warned about"; failures=$((failures + 1)); }
+[ "$(size oddlist.wav.out)" -eq $((44 + 8 * 2000)) ] ||
+  { echo "FAILED: oddlist.wav.out has $(size oddlist.wav.out) bytes"; failures=$((failures + 1)); }
+# Neither right after it nor one byte on does a chunk id read: refused,
+# naming the chunk.
+{ printf 'RIFFxxxxWAVELIST'; le 37 4; printf '%037d' 0; printf '\x01\x02\x03\x04\x05'; canonical; } >oddbad.wav
+expect 1 'oddbad.wav: no chunk id follows the "LIST" chunk of odd size 37, with or without a pad byte' \
+  --in oddbad.wav --out x.wav
+[ -e x.wav ] && { echo "FAILED: a refused odd chunk left x.wav behind"; failures=$((failures + 1)); }
 
 echo "== progress only on a terminal"
 # Three minutes of audio, oversampled, usually take more than the few seconds

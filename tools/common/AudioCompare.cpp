@@ -16,6 +16,8 @@ int CompareWithWavFile(FrameSource& output, const std::string& referencePath, do
     std::printf("%s\n", error.c_str());
     return 1;
   }
+  // Compared as far as the file goes, and said so as for an input.
+  if (!reference.Warning().empty()) std::fprintf(stderr, "%s\n", reference.Warning().c_str());
   if (reference.Frames() != output.Frames() || reference.Channels() != output.Channels()) {
     std::printf("reference has %lld frames x %d channels, output %lld x %d\n",
                 static_cast<long long>(reference.Frames()), reference.Channels(),

@@ -1,6 +1,7 @@
 #include "WavFile.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "WavReader.h"
 #include "WavWriter.h"
@@ -10,6 +11,7 @@ namespace vo {
 bool ReadWavFile(const std::string& path, AudioData* out, std::string* error) {
   WavReader reader;
   if (!reader.Open(path, error)) return false;
+  if (!reader.Warning().empty()) std::fprintf(stderr, "%s\n", reader.Warning().c_str());
   // The test hosts render from memory; an int frame count is what they take.
   if (reader.Frames() > 0x7FFFFFFF) {
     *error = path + " holds more frames than can be rendered from memory";

@@ -15,7 +15,8 @@ struct AudioData {
 };
 
 // Answers false with a message in *error when the file cannot be read, is not
-// a WAV file of a supported format, or holds no frames.
+// a WAV file of a supported format, or holds no frames. What the reader
+// tolerated (WavReader::Warning) is said on standard error.
 bool ReadWavFile(const std::string& path, AudioData* out, std::string* error);
 class WavWriter;
 // Appends all of audio to a writer opened before the render (with audio's

@@ -15,6 +15,28 @@ constexpr uint32_t kTagPcm = 1, kTagFloat = 3, kTagExtensible = 0xFFFE;
 // memory stays the same whatever the file's length (at least one frame is
 // read, however many channels it has).
 constexpr size_t kReadBytes = 1 << 16;
+// Data sizes a writer leaves when it never comes back to fill in the header.
+constexpr int64_t kSizeNotWritten = 0, kSizeStreaming = 0xFFFFFFFFLL;
+
+// Four characters of printable ASCII, as every chunk id is.
+bool IsChunkId(const unsigned char* p) {
+  for (int i = 0; i < 4; ++i)
+    if (p[i] < 0x20 || p[i] > 0x7E) return false;
+  return true;
+}
+
+// A chunk id as it can be shown in a message.
+std::string IdText(const unsigned char* p) {
+  std::string text;
+  for (int i = 0; i < 4; ++i) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", p[i]);
+    text += (p[i] >= 0x20 && p[i] <= 0x7E) ? std::string(1, static_cast<char>(p[i])) : std::string(hex);
+  }
+  return text;
+}
+
+std::string FrameCount(int64_t n) { return std::to_string(n) + (n == 1 ? " frame" : " frames"); }
 
 double DecodeSample(const unsigned char* p, bool isFloat, int bytes) {
   if (isFloat && bytes == 4) {
@@ -82,6 +104,7 @@ bool WavReader::Open(const std::string& path, std::string* error) {
     *error = path + " has no audio frames";
     return false;
   }
+  SetWarning(path);
   if (!wav::Seek(mFile, mDataOffset)) {
     *error = "cannot read " + path;
     return false;
@@ -96,8 +119,11 @@ bool WavReader::FindChunks(const std::string& path, Format* format, std::string*
     if (!wav::Seek(mFile, pos) || fread(header, 1, 8, mFile) != 8) break;
     const int64_t declared = wav::ReadLE(header + 4, 4);
     const int64_t body = pos + 8;
-    // A chunk cut off by the end of the file holds what is there.
-    const int64_t size = std::min(declared, mFileSize - body);
+    const bool data = !std::memcmp(header, "data", 4) && mDataOffset < 0;
+    // A chunk cut off by the end of the file holds what is there; a data
+    // chunk whose size was never written holds everything to the end.
+    const bool unknown = data && (declared == kSizeNotWritten || declared == kSizeStreaming);
+    const int64_t size = unknown ? mFileSize - body : std::min(declared, mFileSize - body);
     if (!std::memcmp(header, "fmt ", 4)) {
       unsigned char fmt[26] = {};
       const size_t wanted = static_cast<size_t>(std::min<int64_t>(size, sizeof fmt));
@@ -118,13 +144,14 @@ bool WavReader::FindChunks(const std::string& path, Format* format, std::string*
         }
         format->tag = wav::ReadLE(fmt + 24, 2);
       }
-    } else if (!std::memcmp(header, "data", 4) && mDataOffset < 0) {
+    } else if (data) {
       mDataOffset = body;
       mDataSize = size;
       mDeclaredDataSize = declared;
+      mDataSizeUnknown = unknown;
     }
     if (format->seen && mDataOffset >= 0) return true;
-    pos = body + size + (size & 1);
+    if (!StepOverPad(path, header, size, body + size, &pos, error)) return false;
   }
   if (!format->seen) {
     *error = path + ": the WAV header is truncated (it has no format chunk)";
@@ -132,6 +159,38 @@ bool WavReader::FindChunks(const std::string& path, Format* format, std::string*
   }
   *error = path + " has no data chunk";
   return false;
+}
+
+bool WavReader::StepOverPad(const std::string& path, const unsigned char* id, int64_t size, int64_t end,
+                            int64_t* next, std::string* error) {
+  *next = end + (size & 1);
+  // An even chunk has no pad byte; with less than a chunk header left, no
+  // chunk follows either way.
+  if (!(size & 1) || end + 8 > mFileSize) return true;
+  unsigned char after[5];
+  if (!wav::Seek(mFile, end) || fread(after, 1, sizeof after, mFile) != sizeof after) return true;  // the walk ends
+  if (after[0] == 0) return true;  // the pad byte, as it should be
+  // Some writers leave the pad byte out: the next id then starts at once (no
+  // id starts with a 0 byte, so a written pad byte is never taken for one).
+  if (IsChunkId(after)) {
+    *next = end;
+    return true;
+  }
+  if (IsChunkId(after + 1)) return true;  // a pad byte other than 0
+  *error = path + ": no chunk id follows the \"" + IdText(id) + "\" chunk of odd size " + std::to_string(size) +
+           ", with or without a pad byte";
+  return false;
+}
+
+void WavReader::SetWarning(const std::string& path) {
+  if (mDataSizeUnknown) {
+    mWarning = path + ": the data chunk's size was never written (it states " +
+               (mDeclaredDataSize == kSizeNotWritten ? "0" : "0xFFFFFFFF") + "); the " + FrameCount(mFrames) +
+               " to the end of the file are read";
+  } else if (mDeclaredFrames > mFrames) {
+    mWarning = path + " ends before its declared data: it holds " + std::to_string(mFrames) + " of " +
+               FrameCount(mDeclaredFrames);
+  }
 }
 
 bool WavReader::CheckFormat(const std::string& path, const Format& format, std::string* error) {

@@ -3,6 +3,13 @@
 // the file is opened (each problem named), the frames are decoded to doubles
 // as they are read. Takes 16-, 24- and 32-bit PCM and 32- and 64-bit float,
 // plain or in the extensible format.
+//
+// Files as recorders and streaming writers leave them are read too: a data
+// chunk whose size was never filled in (0 or 0xFFFFFFFF) or that claims more
+// than the file holds is read to the end of the file, and an odd-sized chunk
+// written without its pad byte is stepped over when the next chunk's id
+// stands right after it. Warning() says when the data read is not the data
+// the header states.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -21,14 +28,19 @@ class WavReader : public FrameSource {
 
   // Opens the file and checks its header. False, with the file and the problem
   // named in *error, when it cannot be read (a folder is named as one), is no
-  // WAV file, is of a format not taken, or holds no frames.
+  // WAV file, is of a format not taken, holds no frames, or has an odd-sized
+  // chunk followed by no chunk id, padded or not.
   bool Open(const std::string& path, std::string* error);
+  // One line for the user when the data chunk's size was not taken as
+  // stated (see above); empty otherwise. Callers print it once.
+  const std::string& Warning() const { return mWarning; }
 
   int SampleRate() const override { return mRate; }
   int Channels() const override { return mChannels; }
   int64_t Frames() const override { return mFrames; }
   // The frames the data chunk declares; more than Frames() when the file
-  // ends before its declared data.
+  // ends before its declared data (0 or 0xFFFFFFFF bytes' worth when its size
+  // was never filled in).
   int64_t DeclaredFrames() const { return mDeclaredFrames; }
   int64_t Read(double* const* channels, int count, int64_t maxFrames) override;
 
@@ -39,13 +51,20 @@ class WavReader : public FrameSource {
   };
   // Walks the chunks after the RIFF header for the format and data chunks.
   bool FindChunks(const std::string& path, Format* format, std::string* error);
+  // The position of the chunk after one of `size` bytes ending at `end`,
+  // pad byte or not; false with *error when no chunk id reads at either.
+  bool StepOverPad(const std::string& path, const unsigned char* id, int64_t size, int64_t end, int64_t* next,
+                   std::string* error);
   static bool CheckFormat(const std::string& path, const Format& format, std::string* error);
+  void SetWarning(const std::string& path);
 
   FILE* mFile = nullptr;
   int64_t mFileSize = 0;
   int64_t mDataOffset = -1;
   int64_t mDataSize = 0;  // as much of the declared size as the file holds
   int64_t mDeclaredDataSize = 0;
+  bool mDataSizeUnknown = false;  // 0 or 0xFFFFFFFF: read to the end of the file
+  std::string mWarning;
   bool mFloat = false;
   int mRate = 0;
   int mChannels = 0;

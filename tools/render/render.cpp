@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -80,12 +81,38 @@ bool ApplySettings(IPlugBase& plug, const vo::RenderOptions& options, std::strin
   return true;
 }
 
-// Samples the plug-in would get as NaN or infinite (a finite 64-bit sample
-// beyond the 32-bit range included).
-int64_t CountNonFinite(const std::vector<float>& samples, int n) {
-  int64_t count = 0;
-  for (int i = 0; i < n; ++i) count += std::isfinite(samples[i]) ? 0 : 1;
-  return count;
+// What the input held that a host cannot hand the plug-in as it is; said
+// once, after the render.
+struct InputTally {
+  int64_t nonFinite = 0;   // NaN or infinite in the file
+  int64_t outOfRange = 0;  // finite, but beyond what a 32-bit float holds
+};
+
+// The 32-bit sample a host hands over: the nearest float. A finite value
+// whose nearest float is infinite becomes that infinity, sign kept (a plain
+// cast of it would be undefined).
+float ToHostSample(double value, InputTally* tally) {
+  // The largest float plus half its last unit: from here on rounding to
+  // nearest gives infinity.
+  constexpr double kFloatOverflow = static_cast<double>(FLT_MAX) + 0x1p103;
+  if (!std::isfinite(value)) {
+    ++tally->nonFinite;
+  } else if (std::fabs(value) >= kFloatOverflow) {
+    ++tally->outOfRange;
+    return value > 0 ? HUGE_VALF : -HUGE_VALF;
+  }
+  return static_cast<float>(value);
+}
+
+void SayInputTally(const std::string& input, const InputTally& tally) {
+  const auto say = [&](int64_t count, const char* what) {
+    if (count > 0)
+      std::fprintf(stderr, "%s holds %lld input %s %s; the plug-in replaced %s\n", input.c_str(),
+                   static_cast<long long>(count), count == 1 ? "sample" : "samples", what,
+                   count == 1 ? "it" : "them");
+  };
+  say(tally.nonFinite, tally.nonFinite == 1 ? "that is NaN or infinite" : "that are NaN or infinite");
+  say(tally.outOfRange, "out of the 32-bit float range (finite, but beyond 3.4e38 in magnitude)");
 }
 
 }  // namespace
@@ -112,9 +139,7 @@ int main(int argc, char** argv) {
     auto reader = std::make_unique<vo::WavReader>();
     if (!reader->Open(opt.input, &error)) return Fail(error);
     // Rendered all the same, as far as the file goes.
-    if (reader->DeclaredFrames() > reader->Frames())
-      std::fprintf(stderr, "%s ends before its declared data: it holds %lld of %lld frames\n", opt.input.c_str(),
-                   static_cast<long long>(reader->Frames()), static_cast<long long>(reader->DeclaredFrames()));
+    if (!reader->Warning().empty()) std::fprintf(stderr, "%s\n", reader->Warning().c_str());
     source = std::move(reader);
   }
   const int64_t frames = source->Frames();
@@ -141,23 +166,22 @@ int main(int argc, char** argv) {
   std::vector<double> readL(block), readR(block);
   std::vector<float> inL(block), inR(block), outL(block), outR(block);
   double* read[2] = {readL.data(), readR.data()};
-  const double* readRight = readChannels > 1 ? readR.data() : readL.data();
   float* in[2] = {inL.data(), inR.data()};
   float* out[2] = {outL.data(), outR.data()};
   vo::RenderProgress progress(frames, rate);
   double seconds = 0.0;
-  int64_t nonFinite = 0;
+  InputTally tally;
   for (int64_t done = 0; done < frames;) {
     const int n = static_cast<int>(std::min<int64_t>(block, frames - done));
     if (source->Read(read, readChannels, n) != n) {
       progress.Finish();
       return Fail("cannot read " + opt.input + " beyond frame " + std::to_string(done));
     }
+    // Mono feeds both channels, yet each sample counts once.
     for (int i = 0; i < n; ++i) {
-      inL[i] = static_cast<float>(readL[i]);
-      inR[i] = static_cast<float>(readRight[i]);
+      inL[i] = ToHostSample(readL[i], &tally);
+      inR[i] = readChannels > 1 ? ToHostSample(readR[i], &tally) : inL[i];
     }
-    nonFinite += CountNonFinite(inL, n) + (readChannels > 1 ? CountNonFinite(inR, n) : 0);
     const auto start = std::chrono::steady_clock::now();
     plug->ProcessHostBlock(in, out, n);
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -167,9 +191,7 @@ int main(int argc, char** argv) {
   }
   progress.Finish();
   // Said once, after the render: the engine has taken them in its own way.
-  if (nonFinite > 0)
-    std::fprintf(stderr, "%s holds %lld input samples that are NaN or infinite; the plug-in replaced them\n",
-                 opt.input.c_str(), static_cast<long long>(nonFinite));
+  SayInputTally(opt.input, tally);
   if (!writer.Close(&error)) return Fail(error);
 
   const double audioSeconds = static_cast<double>(frames) / rate;

@@ -4,15 +4,24 @@
 // libpng reports errors by longjmp back to the setjmp in DecodePng, so the
 // code between the two keeps only trivially destructible locals; what must be
 // released after a jump lives in volatile locals.
+//
+// The read structure carries the bounds of lice_png_limits.h: libpng then
+// refuses a chunk or an image beyond them before allocating for it. Its
+// "benign" errors are made errors: otherwise libpng reports a chunk over the
+// limit as a warning and allocates it all the same.
 
 #include "lice_file.h"
 #include "lice_image_loader.h"
 #include "lice_mem_bitmap.h"
 #include "lice_png.h"
+#include "lice_png_limits.h"
 
 #include <png.h>
 
-#include <climits>
+#if !defined(PNG_SET_USER_LIMITS_SUPPORTED) || !defined(PNG_BENIGN_ERRORS_SUPPORTED)
+#error "the PNG loaders need a libpng that can bound what a PNG makes it allocate"
+#endif
+
 #include <csetjmp>
 #include <cstdlib>
 #include <cstring>
@@ -77,11 +86,22 @@ void SetUpTransformations(png_structp png, png_infop info, int bitDepth, int col
   else png_set_filler(png, 0xFF, PNG_FILLER_BEFORE);
 }
 
+// Every read structure gets the bounds before it reads a byte.
+void LimitWhatThePngMayAsk(png_structp png)
+{
+  using namespace lice_png_limits;
+  png_set_user_limits(png, kMaxPngSide, kMaxPngSide);
+  png_set_chunk_malloc_max(png, kMaxPngChunkBytes);
+  png_set_chunk_cache_max(png, kMaxPngCachedChunks);
+  png_set_benign_errors(png, 0);
+}
+
 // Decodes from a file (file != null) or from the memory reader.
 LICE_IBitmap* DecodePng(FILE* file, MemoryReader* memory, LICE_IBitmap* dest)
 {
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (!png) return nullptr;
+  LimitWhatThePngMayAsk(png);
   png_infop info = png_create_info_struct(png);
   if (!info)
   {
@@ -106,7 +126,8 @@ LICE_IBitmap* DecodePng(FILE* file, MemoryReader* memory, LICE_IBitmap* dest)
   png_uint_32 width = 0, height = 0;
   int bitDepth = 0, colourType = 0;
   png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
-  if (width > INT_MAX || height > INT_MAX) png_error(png, "image too large");
+  // libpng has checked each side; the area is the loader's own bound.
+  if (uint64_t(width) * height > lice_png_limits::kMaxPngPixels) png_error(png, "image too large");
   SetUpTransformations(png, info, bitDepth, colourType);
 
   LICE_IBitmap* bitmap = dest;

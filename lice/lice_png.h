@@ -7,6 +7,8 @@
 // already have been resized). Without one it returns a new LICE_MemBitmap
 // (row alignment 4) that the caller owns. Every failure answers null and
 // leaves no open file, no decoder state and no bitmap of its own behind.
+// A PNG beyond the bounds of lice_png_limits.h (image size, chunk length,
+// kept chunks), or one libpng finds even slightly at fault, is refused.
 //
 // Called on the editor's thread (loaders keep no shared state, so any thread
 // works); they allocate (bitmap, row table, libpng state) and take no lock.

@@ -1,14 +1,18 @@
 // The plug-in's seven editor images, as committed: they decode, and their
 // sizes and frame counts fit the editor's layout.
 
+#include "editor_image_prints.h"
 #include "lice_png.h"
 #include "resource.h"
 #include "test_bitmaps.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -65,5 +69,22 @@ TEST(PluginImages, BackgroundIsOpaqueAndKnobFramesDiffer)
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x) differing += lice_test::At(*knob, x, y) != lice_test::At(*knob, x, last + y);
   EXPECT_GT(differing, 100);
+}
+// Bounded as the loaders are, they decode every pixel of the editor's images
+// as an independent decoder does, from a file and from memory.
+TEST(PluginImages, DecodeToTheSamePixelsAsEver)
+{
+  for (const auto& image : lice_test::kEditorImagePrints)
+  {
+    auto fromFile = LoadImage(image.file);
+    ASSERT_TRUE(fromFile) << image.file;
+    EXPECT_EQ(lice_test::PixelPrint(*fromFile), image.print) << image.file;
+
+    std::ifstream in(std::string(VO_PLUGIN_DIR) + "/" + image.file, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::unique_ptr<LICE_IBitmap> fromMemory(LICE_ReadPNGMemory(bytes.data(), int(bytes.size())));
+    ASSERT_TRUE(fromMemory) << image.file;
+    EXPECT_EQ(lice_test::PixelPrint(*fromMemory), image.print) << image.file;
+  }
 }
 }  // namespace

@@ -1,13 +1,16 @@
 // PNG images from module resources: the seven editor images from a DLL
 // built from the plug-in's resource script, and the failure cases.
 
+#include "editor_image_prints.h"
 #include "lice_png.h"
+#include "peak_memory.h"
 #include "resource.h"
 #include "test_bitmaps.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 
 namespace
@@ -45,6 +48,13 @@ TEST_F(PngResources, TheSevenEditorImages)
     EXPECT_EQ(b->PixelWidth(), image.width) << image.id;
     EXPECT_EQ(b->PixelHeight(), image.height) << image.id;
   }
+  // Every pixel as ever (the editor on Windows loads them this way).
+  for (const auto& image : lice_test::kEditorImagePrints)
+  {
+    auto b = Load(image.resourceId);
+    ASSERT_TRUE(b) << image.resourceId;
+    EXPECT_EQ(lice_test::PixelPrint(*b), image.print) << image.resourceId;
+  }
   // Only the low 16 bits of the id count.
   auto bkg = Load(0x10000 + BG_ID);
   ASSERT_TRUE(bkg);
@@ -67,5 +77,19 @@ TEST_F(PngResources, MissingShortAndCorruptResources)
   EXPECT_EQ(Load(903), nullptr);
   // The images are not in the test program itself.
   EXPECT_EQ(LICE_ReadPNGResource(GetModuleHandleA(nullptr), BG_ID), nullptr);
+}
+// The resource form of the 44-byte PNG of the memory and file loader tests:
+// refused before libpng allocates the 2 GB its chunk claims.
+TEST_F(PngResources, ChunkClaimingGigabytesIsRefusedUnallocated)
+{
+  ASSERT_NE(s_module, nullptr);
+  ASSERT_EQ(SizeofResource(s_module, FindResourceA(s_module, MAKEINTRESOURCEA(904), "PNG")), 44u);
+  const uint64_t before = lice_test::PeakMemoryBytes();
+  ASSERT_NE(before, 0u);
+  EXPECT_EQ(Load(904), nullptr);
+  const uint64_t grown = lice_test::PeakMemoryBytes() - before;
+  std::printf("peak working set grew by %llu KiB loading the 44-byte PNG resource\n",
+              (unsigned long long)(grown >> 10));
+  EXPECT_LT(grown, uint64_t(8) << 20);
 }
 }  // namespace

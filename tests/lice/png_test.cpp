@@ -4,12 +4,16 @@
 #include "lice_image_loader.h"
 #include "lice_mem_bitmap.h"
 #include "lice_png.h"
+#include "lice_png_limits.h"
+#include "peak_memory.h"
 #include "png_writer.h"
 #include "test_bitmaps.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <zlib.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -262,7 +266,10 @@ TEST(PngFailures, OversizedHeaderIsRefused)
   EXPECT_EQ(Load(png), nullptr);
   LICE_MemBitmap dest(2, 2, 4);
   EXPECT_EQ(LICE_ReadPNGMemory(png.data(), int(png.size()), &dest), nullptr);
-  EXPECT_EQ(dest.Pixels(), nullptr);
+  // Refused from its header, over the area bound: the destination keeps its
+  // size and store.
+  EXPECT_EQ(dest.PixelWidth(), 2);
+  EXPECT_NE(dest.Pixels(), nullptr);
 
   // Real image data for the first rows: with a wrapped store, row 5 would
   // already lie past its end.
@@ -280,6 +287,128 @@ TEST(PngFailures, OversizedHeaderIsRefused)
   EXPECT_EQ(Load(png), nullptr);
   lice_test::PatchHeaderSize(png, 0, 4);
   EXPECT_EQ(Load(png), nullptr);
+}
+
+std::vector<uint8_t> FromHex(const char* hex)
+{
+  std::vector<uint8_t> bytes;
+  for (; hex[0] && hex[1]; hex += 2)
+  {
+    unsigned v = 0;
+    std::sscanf(hex, "%2x", &v);
+    bytes.push_back(uint8_t(v));
+  }
+  return bytes;
+}
+
+// A chunk (length, type, body, CRC) put in right after the IHDR chunk.
+std::vector<uint8_t> WithChunkAfterHeader(std::vector<uint8_t> png, const char* type, const std::vector<uint8_t>& body)
+{
+  std::vector<uint8_t> chunk;
+  const uint32_t length = uint32_t(body.size());
+  for (int i = 0; i < 4; ++i) chunk.push_back(uint8_t(length >> (24 - 8 * i)));
+  chunk.insert(chunk.end(), type, type + 4);
+  chunk.insert(chunk.end(), body.begin(), body.end());
+  const uLong crc = crc32(crc32(0, nullptr, 0), chunk.data() + 4, uInt(body.size() + 4));
+  for (int i = 0; i < 4; ++i) chunk.push_back(uint8_t(crc >> (24 - 8 * i)));
+  png.insert(png.begin() + 33, chunk.begin(), chunk.end());  // signature 8, IHDR 25
+  return png;
+}
+
+// A one-row or one-column 8-bit grey image.
+std::vector<uint8_t> GreyLine(int width, int height)
+{
+  PngSpec s;
+  s.width = width;
+  s.height = height;
+  s.colourType = PNG_COLOR_TYPE_GRAY;
+  s.rows.assign(size_t(width) * size_t(height), 0x80);
+  return EncodePng(s);
+}
+
+// 44 bytes: a 4 x 22786 grey header, then an sCAL chunk claiming 2046836994
+// bytes of which 3 are there. As found, the header's CRC is wrong, which
+// libpng refuses at once; the fuzzer had fixed it (to ec8e8edb) before the
+// loader got the bytes. Then libpng reported the claimed length only as a
+// warning and allocated it, and the memory reader, supplying zeros past the
+// end, had all of it touched: a 2 GB peak and seconds of work.
+const char kChunkClaimingTwoGigabytes[] =
+    "89504e470d0a1a0a0000000d49484452000000040000590208000000005ac322bf7a0041027343414c000b82";
+
+TEST(PngLimits, ChunkClaimingGigabytesIsRefusedUnallocated)
+{
+  const auto asFound = FromHex(kChunkClaimingTwoGigabytes);
+  ASSERT_EQ(asFound.size(), 44u);
+  auto png = asFound;
+  lice_test::PatchHeaderSize(png, 4, 22786);  // the same size, the CRC fixed
+  ASSERT_EQ(std::vector<uint8_t>(png.begin() + 29, png.begin() + 33), (std::vector<uint8_t>{0xec, 0x8e, 0x8e, 0xdb}));
+  const std::string folder = lice_test::MakeTempFolder("lice_png_limits");
+  const std::string path = folder + "/claims-2gb.png";
+  ASSERT_TRUE(lice_test::WriteFile(path, png));
+
+  const uint64_t before = lice_test::PeakMemoryBytes();
+  EXPECT_EQ(Load(asFound), nullptr);
+  EXPECT_EQ(Load(png), nullptr);
+  LICE_MemBitmap dest(2, 2, 4);
+  EXPECT_EQ(LICE_ReadPNGMemory(png.data(), int(png.size()), &dest), nullptr);
+  EXPECT_EQ(LICE_ReadPNGFile(path.c_str()), nullptr);
+  const uint64_t grown = lice_test::PeakMemoryBytes() - before;
+  lice_test::RemoveFolder(folder);
+  std::printf("peak memory grew by %llu KiB over four loads of the 44-byte PNG\n", (unsigned long long)(grown >> 10));
+  EXPECT_LT(grown, uint64_t(8) << 20);
+}
+
+// A chunk read whole may be as long as the bound, not a byte longer.
+TEST(PngLimits, ChunkLengthBound)
+{
+  const auto png = EncodePng(Rgba5x4());
+  const uint32_t limit = lice_png_limits::kMaxPngChunkBytes;
+  std::vector<uint8_t> text = {'C', 'o', 'm', 'm', 'e', 'n', 't', 0};
+  text.resize(limit, 'a');
+  auto atLimit = Load(WithChunkAfterHeader(png, "tEXt", text));
+  ASSERT_TRUE(atLimit);
+  ExpectRgba5x4(*atLimit);
+  text.push_back('a');
+  EXPECT_EQ(Load(WithChunkAfterHeader(png, "tEXt", text)), nullptr);
+}
+
+// Whole images, at the bound on each side and one pixel beyond it; beyond
+// it a destination is left as it was, since nothing is allocated.
+TEST(PngLimits, ImageSideBound)
+{
+  const int side = int(lice_png_limits::kMaxPngSide);
+  for (const auto& size : {std::make_pair(side, 1), std::make_pair(1, side)})
+  {
+    auto b = Load(GreyLine(size.first, size.second));
+    ASSERT_TRUE(b) << size.first << " x " << size.second;
+    EXPECT_EQ(b->PixelWidth(), size.first);
+    EXPECT_EQ(b->PixelHeight(), size.second);
+    EXPECT_EQ(At(*b, size.first - 1, size.second - 1), LICE_RGBA(0x80, 0x80, 0x80, 255));
+  }
+  for (const auto& size : {std::make_pair(side + 1, 1), std::make_pair(1, side + 1)})
+  {
+    const auto png = GreyLine(size.first, size.second);
+    EXPECT_EQ(Load(png), nullptr) << size.first << " x " << size.second;
+    LICE_MemBitmap dest(2, 3, 4);
+    EXPECT_EQ(LICE_ReadPNGMemory(png.data(), int(png.size()), &dest), nullptr);
+    EXPECT_EQ(dest.PixelWidth(), 2);
+    EXPECT_EQ(dest.PixelHeight(), 3);
+  }
+}
+
+// 8192 x 8193 is within each side's bound but one row over the area bound
+// (8192 x 8192): refused from its header, before a 256 MiB store is made.
+TEST(PngLimits, ImageAreaBound)
+{
+  ASSERT_EQ(lice_png_limits::kMaxPngPixels, uint64_t(8192) * 8192);
+  auto png = EncodePng(Rgba5x4());
+  lice_test::PatchHeaderSize(png, 8192, 8193);
+  LICE_MemBitmap dest(2, 3, 4);
+  EXPECT_EQ(LICE_ReadPNGMemory(png.data(), int(png.size()), &dest), nullptr);
+  EXPECT_EQ(dest.PixelWidth(), 2);
+  lice_test::PatchHeaderSize(png, 8193, 8192);
+  EXPECT_EQ(LICE_ReadPNGMemory(png.data(), int(png.size()), &dest), nullptr);
+  EXPECT_EQ(dest.PixelHeight(), 3);
 }
 
 class PngFiles : public ::testing::Test

@@ -7,13 +7,19 @@
 // the transformations and the image data.
 //
 // Two kinds of input are skipped because they only cost time: headers whose
-// store would be legal but huge (64 MiB to 2 GiB; sizes beyond what a bitmap
-// can address stay in, since the loader must refuse them), and chunks that
-// claim far more bytes than the input has (the reader supplies zeros past
-// the end, so libpng would skip up to 2 GiB of them, which takes seconds).
+// store the loader would accept but that are huge (over 64 MiB; larger ones
+// stay in, since the loader must refuse them), and chunks that start at
+// least 12 bytes (length, type and CRC) before the input's end yet claim
+// more than 1 MiB beyond it (the reader supplies zeros past the end, and
+// libpng would read through them all). A last chunk that starts closer to
+// the end is not looked at, its CRC not fixed: it reaches the loader with
+// whatever length it claims, which the loader has to bound on its own (a
+// 2 GB claim in a 44-byte input once made it allocate that much; that input
+// is among the seeds).
 
 #include "lice_mem_bitmap.h"
 #include "lice_png.h"
+#include "lice_png_limits.h"
 
 #include <zlib.h>
 
@@ -28,8 +34,8 @@ uint32_t ReadBigEndian(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_
 
 constexpr size_t kMaxOverrun = 1 << 20;
 
-// Fixes the CRCs; false when a chunk overruns the input by more than
-// kMaxOverrun.
+// Fixes the CRCs of the chunks that start 12 bytes or more before the end;
+// false when one of them overruns the input by more than kMaxOverrun.
 bool FixChunkCrcs(std::vector<uint8_t>& png)
 {
   size_t at = 8;  // after the signature
@@ -47,9 +53,12 @@ bool FixChunkCrcs(std::vector<uint8_t>& png)
 // big to be worth allocating here.
 bool HugeButLegal(const std::vector<uint8_t>& png)
 {
+  using namespace lice_png_limits;
   if (png.size() < 24) return false;
-  const uint64_t bytes = uint64_t(ReadBigEndian(&png[16])) * ReadBigEndian(&png[20]) * 4;
-  return bytes > (uint64_t(64) << 20) && bytes <= uint64_t(2) << 30;
+  const uint32_t width = ReadBigEndian(&png[16]), height = ReadBigEndian(&png[20]);
+  const uint64_t pixels = uint64_t(width) * height;
+  return pixels * 4 > (uint64_t(64) << 20) && pixels <= kMaxPngPixels && width <= kMaxPngSide &&
+         height <= kMaxPngSide;
 }
 }  // namespace
 

@@ -5,8 +5,14 @@
 #include <cstdint>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
-// After windows.h.
+// After windows.h; version 2 takes the call from kernel32 (no psapi.dll).
+#ifndef PSAPI_VERSION
+#define PSAPI_VERSION 2
+#endif
 #include <psapi.h>
 #else
 #include <sys/resource.h>
@@ -19,7 +25,7 @@ inline uint64_t PeakMemoryBytes()
 #ifdef _WIN32
   PROCESS_MEMORY_COUNTERS counters = {};
   counters.cb = sizeof counters;
-  return K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? counters.PeakWorkingSetSize : 0;
+  return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? counters.PeakWorkingSetSize : 0;
 #else
   rusage usage = {};
   getrusage(RUSAGE_SELF, &usage);

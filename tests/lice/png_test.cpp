@@ -304,13 +304,13 @@ std::vector<uint8_t> FromHex(const char* hex)
 // A chunk (length, type, body, CRC) put in right after the IHDR chunk.
 std::vector<uint8_t> WithChunkAfterHeader(std::vector<uint8_t> png, const char* type, const std::vector<uint8_t>& body)
 {
-  std::vector<uint8_t> chunk;
-  const uint32_t length = uint32_t(body.size());
-  for (int i = 0; i < 4; ++i) chunk.push_back(uint8_t(length >> (24 - 8 * i)));
-  chunk.insert(chunk.end(), type, type + 4);
-  chunk.insert(chunk.end(), body.begin(), body.end());
-  const uLong crc = crc32(crc32(0, nullptr, 0), chunk.data() + 4, uInt(body.size() + 4));
-  for (int i = 0; i < 4; ++i) chunk.push_back(uint8_t(crc >> (24 - 8 * i)));
+  const size_t length = body.size();
+  std::vector<uint8_t> chunk(length + 12);
+  for (size_t i = 0; i < 4; ++i) chunk[i] = uint8_t(length >> (24 - 8 * i));
+  std::memcpy(&chunk[4], type, 4);
+  if (length) std::memcpy(&chunk[8], body.data(), length);
+  const uLong crc = crc32(crc32(0, nullptr, 0), &chunk[4], uInt(length + 4));
+  for (size_t i = 0; i < 4; ++i) chunk[8 + length + i] = uint8_t(crc >> (24 - 8 * i));
   png.insert(png.begin() + 33, chunk.begin(), chunk.end());  // signature 8, IHDR 25
   return png;
 }

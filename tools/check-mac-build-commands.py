@@ -144,11 +144,20 @@ def check_compiles(commands, problems):
 
 
 def check_foreign_things(commands, allowed_folders, problems):
-    """GNUstep, stand-ins and outside paths in any compile or link."""
+    """GNUstep, stand-ins and outside paths in any compile or link. Names
+    are looked for below the allowed folders only (wherever the tree lies),
+    and not in a compile's outputs, which repeat its source's name."""
     said = set()
+    roots = sorted(allowed_folders, key=len, reverse=True)
     for command in commands.compiles + commands.links:
-        for argument in command[1:]:
-            lowered = argument.lower()
+        outputs = {i + 1 for i, a in enumerate(command) if a in ("-o", "-MT", "-MF", "-MQ")}
+        for index, argument in enumerate(command):
+            if index == 0 or (index in outputs and "-c" in command):
+                continue
+            inner = argument
+            for root in roots:
+                inner = inner.replace(root + os.sep, os.sep)
+            lowered = inner.lower()
             if "gnustep" in lowered:
                 said.add("GNUstep in the build (%s)" % argument)
             elif "standin" in lowered.replace("_", "").replace("-", ""):

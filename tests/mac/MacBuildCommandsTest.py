@@ -37,7 +37,9 @@ class BuildCommands(unittest.TestCase):
         spec.loader.exec_module(cls.checker)
 
     def setUp(self):
-        self.folder = tempfile.mkdtemp()
+        # The tree lies in a folder whose name holds the words looked for:
+        # only names below it count.
+        self.folder = tempfile.mkdtemp(prefix="gnustep-standin-")
         self.src = os.path.join(self.folder, "src")
         self.build = os.path.join(self.src, "build", "mac")
         self.sdk = os.path.join(self.build, "empty-macos-sdk")
@@ -86,7 +88,8 @@ class BuildCommands(unittest.TestCase):
         self.assertEqual(
             ["a stand-in in the build (-I%s/WDL/IPlug/mac/macos_standin)" % self.src,
              "a stand-in in the build (%s/WDL/IPlug/mac/macos_standin/StandinCore.cpp)" % self.src],
-            self.problems("/usr/bin/clang++ -I%s -arch x86_64 -o s.o -c %s/StandinCore.cpp" % (standin, standin)))
+            self.problems("/usr/bin/clang++ -I%s -arch x86_64 -MF s/macos_standin/StandinCore.cpp.o.d"
+                          " -o s/macos_standin/StandinCore.cpp.o -c %s/StandinCore.cpp" % (standin, standin)))
         self.assertEqual(
             ["a stand-in in the build (%s/lice/text_standin/text_standin.cpp)" % self.src],
             self.problems({"-c {src}/lice/lice_png.cpp": "-c {src}/lice/text_standin/text_standin.cpp"}))

@@ -37,15 +37,15 @@ if(VO_LIBPNG_SOURCE_DIR)
 else()
   # libpng's 1.6.39 source release as Debian's archive keeps it; the
   # download is refused unless its SHA-256 matches.
+  # Only unpacked (SOURCE_SUBDIR names no CMake project): it joins the build
+  # below as a named folder does.
   include(FetchContent)
   FetchContent_Declare(vo_libpng
     URL https://deb.debian.org/debian/pool/main/libp/libpng1.6/libpng1.6_1.6.39.orig.tar.gz
     URL_HASH SHA256=a00e9d2f2f664186e4202db9299397f851aea71b36a35e74910b8820e380d441
-    DOWNLOAD_EXTRACT_TIMESTAMP TRUE)
-  FetchContent_GetProperties(vo_libpng)
-  if(NOT vo_libpng_POPULATED)
-    FetchContent_Populate(vo_libpng)
-  endif()
+    DOWNLOAD_EXTRACT_TIMESTAMP TRUE
+    SOURCE_SUBDIR unpacked-only)
+  FetchContent_MakeAvailable(vo_libpng)
   set(vo_libpng_dir ${vo_libpng_SOURCE_DIR})
 endif()
 

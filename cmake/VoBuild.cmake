@@ -8,6 +8,20 @@ else()
   set(VO_NATIVE ON)
 endif()
 
+# The processor the built code runs on. On macOS that is the one architecture
+# asked for, not the build machine's: an Apple-silicon Mac builds the x86_64
+# deliverable. Code for several architectures at once gets no
+# processor-specific sources.
+set(VO_TARGET_PROCESSOR ${CMAKE_SYSTEM_PROCESSOR})
+if(APPLE AND CMAKE_OSX_ARCHITECTURES)
+  list(LENGTH CMAKE_OSX_ARCHITECTURES vo_architecture_count)
+  if(vo_architecture_count EQUAL 1)
+    set(VO_TARGET_PROCESSOR ${CMAKE_OSX_ARCHITECTURES})
+  else()
+    set(VO_TARGET_PROCESSOR universal)
+  endif()
+endif()
+
 if(VO_WINDOWS AND VO_MACOS_FORM)
   message(FATAL_ERROR "The macOS form is never part of the Windows build.")
 endif()

@@ -1,47 +1,41 @@
-# Third-party dependencies: GoogleTest from the system's sources, libpng and
-# zlib (system packages natively; libpng built from Debian's sources for
-# Windows and for the fuzzing build).
+# Third-party dependencies: GoogleTest, libpng and zlib.
+#   GoogleTest  built from its sources (Debian's /usr/src/googletest by
+#               default), else a GoogleTest package; without either the
+#               tests are off
+#   libpng      the system's package on Linux; built from its sources and
+#               linked statically for Windows, macOS and the fuzzing build
+#   zlib        the system's (MinGW's static one for Windows)
 
 if(VO_BUILD_TESTS AND NOT TARGET GTest::gtest_main)
-  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
-  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  foreach(t gtest gtest_main gmock)
-    if(TARGET ${t})
-      target_compile_options(${t} PRIVATE -w)
+  # Sources come first: built here they get this build's compiler and
+  # sanitizer flags, which a package's libraries lack.
+  set(vo_googletest_default "")
+  if(EXISTS /usr/src/googletest/CMakeLists.txt)
+    set(vo_googletest_default /usr/src/googletest)
+  endif()
+  set(VO_GOOGLETEST_SOURCE_DIR "${vo_googletest_default}" CACHE PATH
+      "GoogleTest's sources to build the tests with (empty: a GoogleTest package)")
+  if(VO_GOOGLETEST_SOURCE_DIR)
+    if(NOT EXISTS ${VO_GOOGLETEST_SOURCE_DIR}/CMakeLists.txt)
+      message(FATAL_ERROR "VO_GOOGLETEST_SOURCE_DIR (${VO_GOOGLETEST_SOURCE_DIR}) holds no GoogleTest sources")
     endif()
-  endforeach()
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    add_subdirectory(${VO_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    foreach(t gtest gtest_main gmock)
+      if(TARGET ${t})
+        target_compile_options(${t} PRIVATE -w)
+      endif()
+    endforeach()
+  else()
+    find_package(GTest QUIET)
+    if(NOT (TARGET GTest::gtest_main AND TARGET GTest::gmock))
+      # The deliverables build without the tests (a fresh Mac has no GoogleTest).
+      message(STATUS "Tests are off: no GoogleTest (give its sources with -DVO_GOOGLETEST_SOURCE_DIR=<folder>)")
+      set(VO_BUILD_TESTS OFF)
+    endif()
+  endif()
 endif()
 
-add_library(vo_png INTERFACE)
-add_library(vo::png ALIAS vo_png)
-# The Windows build has no libpng package; the fuzzing build wants libpng's
-# own code instrumented: both build it from Debian's sources.
-if(VO_WINDOWS OR VO_FUZZ)
-  set(VO_LIBPNG_SOURCE_DIR ${CMAKE_SOURCE_DIR}/build/third_party/libpng CACHE PATH
-      "libpng sources unpacked from Debian's source package (tools/fetch-libpng-source.sh)")
-  if(NOT EXISTS ${VO_LIBPNG_SOURCE_DIR}/CMakeLists.txt)
-    message(FATAL_ERROR "libpng sources missing: run tools/fetch-libpng-source.sh ${CMAKE_SOURCE_DIR}/build/third_party")
-  endif()
-  if(VO_WINDOWS)
-    set(ZLIB_LIBRARY /usr/x86_64-w64-mingw32/lib/libz.a CACHE FILEPATH "" FORCE)
-    set(ZLIB_INCLUDE_DIR /usr/x86_64-w64-mingw32/include CACHE PATH "" FORCE)
-    set(vo_zlib ${ZLIB_LIBRARY})
-  else()
-    find_package(ZLIB REQUIRED)
-    set(vo_zlib ZLIB::ZLIB)
-  endif()
-  set(PNG_SHARED OFF CACHE BOOL "" FORCE)
-  set(PNG_STATIC ON CACHE BOOL "" FORCE)
-  set(PNG_TESTS OFF CACHE BOOL "" FORCE)
-  set(PNG_EXECUTABLES OFF CACHE BOOL "" FORCE)
-  set(SKIP_INSTALL_ALL ON CACHE BOOL "" FORCE)
-  add_subdirectory(${VO_LIBPNG_SOURCE_DIR} ${CMAKE_BINARY_DIR}/libpng EXCLUDE_FROM_ALL)
-  target_compile_options(png_static PRIVATE -w)
-  target_include_directories(vo_png INTERFACE ${VO_LIBPNG_SOURCE_DIR} ${CMAKE_BINARY_DIR}/libpng)
-  target_link_libraries(vo_png INTERFACE png_static ${vo_zlib})
-else()
-  find_package(PNG REQUIRED)
-  target_link_libraries(vo_png INTERFACE PNG::PNG)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/VoLibpng.cmake)

@@ -2,8 +2,17 @@
 #   <BUNDLE>/Contents/Info.plist                 the bundle description (XML)
 #   <BUNDLE>/Contents/MacOS/<executable>         the module, no suffix
 #   <BUNDLE>/Contents/Resources/<image>.png      the editor's images
-# The executable is named after the bundle folder less its extension.
-#
+# The executable is named after the bundle folder less its last extension
+# (Vimbra.Ondelino.aaxplugin holds Vimbra.Ondelino), as Xcode names it and as
+# tools/check-mac-bundle.py expects.
+
+# vo_mac_bundle_executable(BUNDLE VAR): the executable's name for the bundle
+# folder BUNDLE, into VAR.
+function(vo_mac_bundle_executable bundle var)
+  get_filename_component(name ${bundle} NAME_WLE)
+  set(${var} ${name} PARENT_SCOPE)
+endfunction()
+
 # vo_add_mac_bundle(TARGET t BUNDLE dir IDENTIFIER id IMAGES png...)
 #
 # The same function lays out the bundle on a Mac and in the macOS form on
@@ -14,12 +23,14 @@
 # and a link Resources -> Contents/Resources.
 function(vo_add_mac_bundle)
   cmake_parse_arguments(B "" "TARGET;BUNDLE;IDENTIFIER" "IMAGES" ${ARGN})
-  get_filename_component(executable ${B_BUNDLE} NAME_WE)
+  vo_mac_bundle_executable(${B_BUNDLE} executable)
   set(contents ${B_BUNDLE}/Contents)
 
+  # A generator expression, so that multi-configuration generators (Xcode,
+  # Ninja Multi-Config) add no per-configuration folder under MacOS/.
   set_target_properties(${B_TARGET} PROPERTIES
     OUTPUT_NAME ${executable} PREFIX "" SUFFIX ""
-    LIBRARY_OUTPUT_DIRECTORY ${contents}/MacOS)
+    LIBRARY_OUTPUT_DIRECTORY $<1:${contents}/MacOS>)
 
   set(VO_BUNDLE_IDENTIFIER ${B_IDENTIFIER})
   set(VO_BUNDLE_EXECUTABLE ${executable})

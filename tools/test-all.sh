@@ -6,6 +6,9 @@
 #   macform    Linux g++, ASan + UBSan, the macOS form (pixel order, system
 #              bitmap and drawing emulation on the stand-in frameworks; the
 #              editor's Cocoa view on GNUstep, under a virtual display)
+#   darwin     the macOS build for a Mac, configured only (no macOS SDK here;
+#              darwin-multi with a multi-configuration generator): the
+#              commands that would make its bundle are checked
 #   release    Linux g++ optimised: benchmarks (a short run) and the render tool
 #   windows    MinGW-w64 cross build, tests under Wine (with a virtual display)
 #   fuzz       clang libFuzzer targets (ASan + UBSan, libpng instrumented too),
@@ -36,6 +39,21 @@ cmake -S . -B build/macform -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVO_SANI
 ninja -C build/macform
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   xvfb-run -a ctest --test-dir build/macform -L macform -j "$jobs" --output-on-failure
+
+step "macOS build configured for a Mac (configure only), its bundle commands checked"
+# No macOS SDK exists here, so nothing is compiled: the Apple branch of the
+# build is configured as a fresh Mac would configure it (no GoogleTest, so the
+# tests are off; libpng from the sources setup fetched), in a single- and a
+# multi-configuration folder, and the commands that would make the bundle
+# are checked.
+check_mac_configure() {  # generator folder
+  rm -rf "build/$2"
+  cmake -S . -B "build/$2" -G "$1" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/darwin-configure-only.cmake" \
+    -DVO_LIBPNG_SOURCE_DIR="$root/build/third_party/libpng" -DVO_GOOGLETEST_SOURCE_DIR= >/dev/null
+  python3 tools/check-mac-build-commands.py "build/$2"
+}
+check_mac_configure Ninja darwin
+check_mac_configure "Ninja Multi-Config" darwin-multi
 
 step "release build (benchmarks, tools)"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVO_BENCHMARKS=ON -DVO_BUILD_TESTS=OFF >/dev/null

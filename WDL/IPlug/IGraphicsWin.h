@@ -112,6 +112,12 @@ class IGraphicsWin : public IGraphics {
   LRESULT HandleEditMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleKeyDown(HWND window, WPARAM wParam, LPARAM lParam);
   void HandleMouseMove(WPARAM wParam, LPARAM lParam);
+  // ReleaseCapture for the editor's own reasons (a release, the box or the
+  // window closing): the capture change it causes is not a loss.
+  void ReleaseOwnCapture();
+  // WM_CAPTURECHANGED: newOwner (null when the capture was released) took
+  // the mouse from the window.
+  void HandleCaptureChanged(HWND window, HWND newOwner);
   // WM_CTLCOLOREDIT: the open box's entry colours, or 0 without a box.
   LRESULT BoxColors(HDC dc);
   void HandlePaint(HWND window);
@@ -160,6 +166,8 @@ class IGraphicsWin : public IGraphics {
   // the update region.
   bool mPaintedThisMessage = false;
   int mRedrawInterval = 0;
+  // Set while ReleaseOwnCapture runs.
+  bool mReleasingCapture = false;
 
   // The frame rate of the window being created, read by WM_CREATE.
   static double sNextFrameRate;

@@ -84,7 +84,7 @@ void IGraphicsWin::CloseTextEntry() {
   mEditState = kEditIdle;
   // Whatever closed the box, the press that opened it is over: the editor
   // keeps neither the mouse nor a gesture.
-  if (mWindow && GetCapture() == mWindow) ReleaseCapture();
+  if (mWindow && GetCapture() == mWindow) ReleaseOwnCapture();
   ReleasePointerCapture();
   EndMouseGesture();
 }

@@ -164,6 +164,12 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
   }
   // The box asks for its colours also while it has the focus.
   if (message == WM_CTLCOLOREDIT) return BoxColors(reinterpret_cast<HDC>(wParam));
+  // The box reports its changes while it has the focus too.
+  if (message == WM_COMMAND && mEditBox && reinterpret_cast<HWND>(lParam) == mEditBox) {
+    const int code = HIWORD(wParam);
+    if (code == EN_UPDATE || code == EN_CHANGE) CheckTextEntryChange();
+    return 0;
+  }
   // Losing the mouse ends a drag whatever the box does.
   if (message == WM_CAPTURECHANGED) {
     HandleCaptureChanged(window, reinterpret_cast<HWND>(lParam));

@@ -131,6 +131,7 @@ class IGraphicsWin : public IGraphics {
   // Applies the box's text (commit) or not (cancel), then closes the box.
   void FinishTextEntry(bool apply);
   // The open box's text, read past its limit, through its own procedure.
+  // Allocates, like the checks below.
   std::string TextEntryText() const;
   // The box reported a change of its text (EN_UPDATE, EN_CHANGE): a change
   // its parameter's box may not hold, whatever path brought it, is undone:

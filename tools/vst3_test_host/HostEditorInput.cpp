@@ -42,7 +42,6 @@ bool AllFor(const HostComponentHandler& handler, Vst::ParamID id) {
 
 void CheckCaptureLoss(Checker& c, HostComponentHandler& handler, void* child, void* otherWindow) {
   handler.mCalls.clear();
-  handler.mGestures.Clear();
   // Up the middle of the knob.
   PressAndDragWindow(child, 337, 294, 337, 270);
   const std::string dragged = Kinds(handler);
@@ -98,7 +97,6 @@ void CheckPastedText(Checker& c, HostedPlugin& plug, HostComponentHandler& handl
       {"WM_PASTE", [](void* box) { PostPaste(box); }},
       {"the box's menu", [](void* box) { PostContextMenuChoice(box, 'p'); }},
   };
-  handler.mGestures.Clear();
   for (const Path& path : paths) {
     for (const char* refused : {"abc", " 30", "1e2"}) {
       void* box = openEmptyBox();

@@ -15,6 +15,13 @@ IDeviceSize ScaleSize(double scale, int width, int height) {
   return IDeviceSize{static_cast<int>(scale * width), static_cast<int>(scale * height)};
 }
 
+int ScaleCoordinate(double scale, int coordinate) {
+  if (!(scale > 0.0)) return coordinate;
+  // The tolerance keeps a product that should be whole (330 x 1.5, or
+  // 3 x 4/3) from rising to the next pixel through rounding.
+  return static_cast<int>(std::ceil(static_cast<double>(coordinate) * scale - 1e-9));
+}
+
 IRECT ScaleOutward(const IRECT& area, float scale) {
   return IRECT(Down(static_cast<float>(area.L) * scale), Down(static_cast<float>(area.T) * scale),
                Up(static_cast<float>(area.R) * scale), Up(static_cast<float>(area.B) * scale));

@@ -18,6 +18,13 @@ namespace DeviceScale {
 // window is given).
 IDeviceSize ScaleSize(double scale, int width, int height);
 
+// An editor coordinate (a point's x or y) to the device pixel where that
+// editor pixel begins: the first device coordinate that the editor's
+// unscaling (division by the scale, truncated) takes back to it. At 1.5,
+// editor 330 is device 495 and editor 1 is device 2. The coordinate itself
+// for a scale that is not above 0.
+int ScaleCoordinate(double scale, int coordinate);
+
 // Editor pixels to device pixels: left and top rounded down, right and
 // bottom rounded up, in single precision.
 IRECT ScaleOutward(const IRECT& area, float scale);

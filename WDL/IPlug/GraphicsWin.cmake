@@ -13,6 +13,7 @@ if(VO_WINDOWS)
     ${graphics_win_dir}/WinEditorWindowClass.cpp
     ${graphics_win_dir}/WinFileFilter.cpp
     ${graphics_win_dir}/WinKeyMap.cpp
+    ${graphics_win_dir}/WinTextEntryFilter.cpp
   )
   target_include_directories(iplug_graphics_win PUBLIC ${graphics_win_dir})
   target_link_libraries(iplug_graphics_win PUBLIC iplug_editor user32 gdi32 comctl32 comdlg32 shell32 wininet)

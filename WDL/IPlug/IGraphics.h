@@ -184,6 +184,13 @@ class IGraphics {
   // gesture still takes a choice made within the press, and MouseDown ends
   // it when the press returns.
   void ReleasePointerCapture();
+  // Another window took the pointer away in the middle of a press (the
+  // system or the host captured the mouse, a dialog came up): the release
+  // will not arrive, so the press ends here as a release would end it, but
+  // without a value: the capture clears and the press's gesture ends. The
+  // control sees nothing. Nothing happens when no control holds the
+  // capture. Editor thread; no allocation, no lock.
+  void PointerCaptureLost();
   // Ends the gesture the editor's mouse began, when one is open; the views
   // call it when their window or text-entry box closes. Editor thread; no
   // allocation, no lock.

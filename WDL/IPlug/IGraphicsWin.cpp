@@ -164,6 +164,23 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
   }
   // The box asks for its colours also while it has the focus.
   if (message == WM_CTLCOLOREDIT) return BoxColors(reinterpret_cast<HDC>(wParam));
+  // The box reports its changes while it has the focus too.
+  if (message == WM_COMMAND && mEditBox && reinterpret_cast<HWND>(lParam) == mEditBox) {
+    const int code = HIWORD(wParam);
+    if (code == EN_UPDATE || code == EN_CHANGE) CheckTextEntryChange();
+    return 0;
+  }
+  // Losing the mouse ends a drag whatever the box does.
+  if (message == WM_CAPTURECHANGED) {
+    HandleCaptureChanged(window, reinterpret_cast<HWND>(lParam));
+    return 0;
+  }
+  if (message == WM_CANCELMODE) {
+    // A dialog or menu of someone else's is coming up: the press is over.
+    PointerCaptureLost();
+    if (GetCapture() == window) ReleaseOwnCapture();
+    return 0;
+  }
   // While the box has the focus the editor only listens for presses and the
   // wheel, which cancel the entry.
   if (mEditBox && mEditState == kEditFocused) {
@@ -214,7 +231,7 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
       // The middle release ends the gesture its press began, like the others.
-      ReleaseCapture();
+      ReleaseOwnCapture();
       IMouseKeys keys = MouseKeysOf(wParam);
       MouseUp(x, y, &keys);
       return 0;
@@ -250,6 +267,22 @@ LRESULT IGraphicsWin::HandleMessage(HWND window, UINT message, WPARAM wParam, LP
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+void IGraphicsWin::ReleaseOwnCapture() {
+  mReleasingCapture = true;
+  ReleaseCapture();
+  mReleasingCapture = false;
+}
+
+void IGraphicsWin::HandleCaptureChanged(HWND window, HWND newOwner) {
+  // The editor's own releases end the press themselves (the button's
+  // release reaches MouseUp afterwards), and taking the capture again for
+  // itself loses nothing. Any other window taking the mouse, or anyone
+  // else releasing it (newOwner null), means the release will not come to
+  // this window: the drag ends now, not at the next press.
+  if (mReleasingCapture || newOwner == window) return;
+  PointerCaptureLost();
 }
 
 LRESULT IGraphicsWin::BoxColors(HDC dc) {

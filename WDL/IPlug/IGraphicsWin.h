@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "IGraphics.h"
 #include "StringBuffer.h"
 
@@ -110,14 +112,36 @@ class IGraphicsWin : public IGraphics {
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleEditMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DispatchEditMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+  // The box's selection, read through its own procedure, as the one a
+  // refused change returns to.
+  void RememberTextEntrySelection(WNDPROC procedure, HWND box);
   LRESULT HandleKeyDown(HWND window, WPARAM wParam, LPARAM lParam);
   void HandleMouseMove(WPARAM wParam, LPARAM lParam);
+  // ReleaseCapture for the editor's own reasons (a release, the box or the
+  // window closing): the capture change it causes is not a loss.
+  void ReleaseOwnCapture();
+  // WM_CAPTURECHANGED: newOwner (null when the capture was released) took
+  // the mouse from the window.
+  void HandleCaptureChanged(HWND window, HWND newOwner);
   // WM_CTLCOLOREDIT: the open box's entry colours, or 0 without a box.
   LRESULT BoxColors(HDC dc);
   void HandlePaint(HWND window);
   void OnTimerTick();
   // Applies the box's text (commit) or not (cancel), then closes the box.
   void FinishTextEntry(bool apply);
+  // The open box's text, read past its limit, through its own procedure.
+  // Allocates, like the checks below.
+  std::string TextEntryText() const;
+  // The box reported a change of its text (EN_UPDATE, EN_CHANGE): a change
+  // its parameter's box may not hold, whatever path brought it, is undone:
+  // the last accepted text and the selection before the change come back.
+  void CheckTextEntryChange();
+  // WM_PASTE on a parameter's box: whether the clipboard's text may replace
+  // the selection.
+  bool TextEntryAcceptsPaste();
+  // Whether inserted may replace the open box's selection.
+  bool TextEntryAcceptsInsertion(const char* inserted);
   // Destroys the box and its font and forgets them; the edit state returns
   // to idle.
   void CloseTextEntry();
@@ -149,6 +173,13 @@ class IGraphicsWin : public IGraphics {
   WNDPROC mPreviousEditProcedure = nullptr;
   int mEditState = kEditIdle;
   HFONT mEditFont = nullptr;              // the box's font, deleted with the box
+  int mEditLimit = 0;                     // the box's length limit
+  // The box's text as last accepted, and its selection when the message
+  // being handled reached it (what a refused change returns to).
+  std::string mAcceptedText;
+  DWORD mSelectionStart = 0, mSelectionEnd = 0;
+  int mEditMessageDepth = 0;              // box messages being handled
+  bool mCheckingEdit = false;             // inside CheckTextEntryChange
   bool mTooltipShown = false;
   int mTooltipControl = -1;
   COLORREF* mCustomColors = nullptr;      // 16 entries, on first use
@@ -160,6 +191,8 @@ class IGraphicsWin : public IGraphics {
   // the update region.
   bool mPaintedThisMessage = false;
   int mRedrawInterval = 0;
+  // Set while ReleaseOwnCapture runs.
+  bool mReleasingCapture = false;
 
   // The frame rate of the window being created, read by WM_CREATE.
   static double sNextFrameRate;

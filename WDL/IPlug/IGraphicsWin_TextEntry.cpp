@@ -1,8 +1,10 @@
 // The text-entry box: an EDIT child over the control, subclassed so that
 // Return commits, Escape cancels and a parameter box accepts only what a
-// number of its kind can hold. The redraw timer applies and closes it.
+// number of its kind can hold, typed or pasted. The redraw timer applies and
+// closes it.
 
 #include "IControl.h"
+#include "StringBuffer.h"
 #include "IGraphicsWin.h"
 #include "IPlugParameter.h"
 #include "WinTextEntryFilter.h"
@@ -47,6 +49,10 @@ void IGraphicsWin::CreateTextEntry(IControl* control, IText* text, IRECT* rect, 
   mEditParam = param;
   mEditControl = control;
   mEditState = kEditIdle;
+  mEditLimit = control->GetTextEntryLength();
+  mAcceptedText = TextEntryText();
+  mSelectionStart = 0;
+  mSelectionEnd = static_cast<DWORD>(mAcceptedText.size());
 }
 
 void IGraphicsWin::CancelTextEntry() {
@@ -60,7 +66,10 @@ void IGraphicsWin::FinishTextEntry(bool apply) {
     char text[kEditTextCapacity] = {};
     SendMessageA(mEditBox, WM_GETTEXT, kEditTextCapacity, reinterpret_cast<LPARAM>(text));
     if (mEditParam) {
-      ApplyTextEntry(mEditControl, mEditParam, text);
+      // The box cannot hold refused text; should a path the box does not
+      // report have put some there, the last accepted text is committed.
+      const bool accepted = TextEntryAcceptsChange(mEditParam->GetKind(), mEditLimit, mAcceptedText, TextEntryText());
+      ApplyTextEntry(mEditControl, mEditParam, accepted ? text : mAcceptedText.c_str());
     } else {
       mEditControl->ApplyTextEntryResult(text);
     }
@@ -82,9 +91,10 @@ void IGraphicsWin::CloseTextEntry() {
   mEditControl = nullptr;
   mPreviousEditProcedure = nullptr;
   mEditState = kEditIdle;
+  mAcceptedText.clear();
   // Whatever closed the box, the press that opened it is over: the editor
   // keeps neither the mouse nor a gesture.
-  if (mWindow && GetCapture() == mWindow) ReleaseCapture();
+  if (mWindow && GetCapture() == mWindow) ReleaseOwnCapture();
   ReleasePointerCapture();
   EndMouseGesture();
 }
@@ -95,8 +105,74 @@ LRESULT CALLBACK IGraphicsWin::EditProcedure(HWND box, UINT message, WPARAM wPar
   return editor->HandleEditMessage(box, message, wParam, lParam);
 }
 
+std::string IGraphicsWin::TextEntryText() const {
+  if (!mEditBox) return std::string();
+  // Read through the box's own procedure: these reads are not edits.
+  const WNDPROC read = mPreviousEditProcedure ? mPreviousEditProcedure : DefWindowProcA;
+  const LRESULT length = CallWindowProcA(read, mEditBox, WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT got = CallWindowProcA(read, mEditBox, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                      reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return text;
+}
+
+void IGraphicsWin::CheckTextEntryChange() {
+  if (!mEditBox || !mEditParam || !mPreviousEditProcedure || mCheckingEdit) return;
+  mCheckingEdit = true;
+  const std::string now = TextEntryText();
+  if (TextEntryAcceptsChange(mEditParam->GetKind(), mEditLimit, mAcceptedText, now)) {
+    mAcceptedText = now;
+  } else {
+    // Put back through the box's own procedure: a multi-line EDIT reports
+    // no change for WM_SETTEXT, and the guard keeps any report from coming
+    // back here.
+    CallWindowProcA(mPreviousEditProcedure, mEditBox, WM_SETTEXT, 0,
+                    reinterpret_cast<LPARAM>(mAcceptedText.c_str()));
+    CallWindowProcA(mPreviousEditProcedure, mEditBox, EM_SETSEL, mSelectionStart, mSelectionEnd);
+  }
+  mCheckingEdit = false;
+}
+
+bool IGraphicsWin::TextEntryAcceptsPaste() {
+  StringBuffer clipboard;
+  // Without text on the clipboard the box pastes nothing.
+  if (!ReadClipboardText(&clipboard)) return true;
+  return TextEntryAcceptsInsertion(clipboard.Get() ? clipboard.Get() : "");
+}
+
+bool IGraphicsWin::TextEntryAcceptsInsertion(const char* inserted) {
+  DWORD start = 0, end = 0;
+  CallWindowProcA(mPreviousEditProcedure, mEditBox, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                  reinterpret_cast<LPARAM>(&end));
+  const std::string text = TextEntryText();
+  const std::size_t removed = end > start ? static_cast<std::size_t>(end - start) : 0;
+  return TextEntryAcceptsReplacement(mEditParam->GetKind(), mEditLimit, text.size(), removed, inserted);
+}
+
 LRESULT IGraphicsWin::HandleEditMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   if (mTooltipShown) HideTooltip();
+  const WNDPROC previous = mPreviousEditProcedure;
+  // Where the selection stands before anything this message does to the
+  // text: a refused change puts it back. Nested messages (the paste a key
+  // or the box's menu sends) belong to the outer one. Taken again once the
+  // message is done, for a change that comes from no message of the box.
+  const bool outermost = mEditMessageDepth == 0 && !mCheckingEdit;
+  if (outermost) RememberTextEntrySelection(previous, box);
+  ++mEditMessageDepth;
+  const LRESULT result = DispatchEditMessage(box, message, wParam, lParam);
+  --mEditMessageDepth;
+  if (outermost && mEditBox == box) RememberTextEntrySelection(mPreviousEditProcedure, box);
+  return result;
+}
+
+void IGraphicsWin::RememberTextEntrySelection(WNDPROC procedure, HWND box) {
+  CallWindowProcA(procedure, box, EM_GETSEL, reinterpret_cast<WPARAM>(&mSelectionStart),
+                  reinterpret_cast<LPARAM>(&mSelectionEnd));
+}
+
+LRESULT IGraphicsWin::DispatchEditMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   const WNDPROC previous = mPreviousEditProcedure;
   switch (message) {
     case WM_SETFOCUS:
@@ -121,9 +197,40 @@ LRESULT IGraphicsWin::HandleEditMessage(HWND box, UINT message, WPARAM wParam, L
         mEditState = kEditCancel;
         return 0;
       }
+      if (mEditParam && wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) &&
+          !(GetKeyState(VK_CONTROL) & 0x8000)) {
+        // Shift+Insert pastes without WM_PASTE inside the EDIT: sent as one,
+        // so that the paste is checked before it happens.
+        SendMessageA(box, WM_PASTE, 0, 0);
+        return 0;
+      }
       break;
     case WM_CHAR:
-      if (mEditParam && !TextEntryAcceptsCharacter(mEditParam->GetKind(), static_cast<unsigned>(wParam))) return 0;
+      if (!mEditParam) break;
+      if (!TextEntryAcceptsCharacter(mEditParam->GetKind(), static_cast<unsigned>(wParam))) return 0;
+      if (wParam == 0x16) {
+        // Ctrl+V: pasted through WM_PASTE, checked there.
+        SendMessageA(box, WM_PASTE, 0, 0);
+        return 0;
+      }
+      break;
+    case WM_PASTE:
+      if (mEditParam && !TextEntryAcceptsPaste()) return 0;
+      break;
+    case EM_REPLACESEL:
+      // Checked whole before the EDIT would cut it to the limit.
+      if (mEditParam && !TextEntryAcceptsInsertion(lParam ? reinterpret_cast<const char*>(lParam) : "")) return 0;
+      break;
+    case WM_SETTEXT:
+      // Text set from outside is checked as the change it makes (a
+      // multi-line EDIT reports none for it).
+      if (mEditParam) {
+        const char* text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        if (!TextEntryAcceptsChange(mEditParam->GetKind(), mEditLimit, mAcceptedText, text)) return FALSE;
+        const LRESULT set = CallWindowProcA(previous, box, message, wParam, lParam);
+        mAcceptedText = TextEntryText();
+        return set;
+      }
       break;
     case WM_MOUSEWHEEL:
       // The wheel reaches the focused box rather than the editor; it

@@ -120,6 +120,13 @@ void IGraphics::MouseUp(int x, int y, IMouseKeys* keys) {
   mGesture.End();
 }
 
+void IGraphics::PointerCaptureLost() {
+  if (mMouseCapture < 0) return;
+  ReleasePointerCapture();
+  mMouseY = -1;
+  mGesture.End();
+}
+
 bool IGraphics::MouseDoubleClick(int x, int y, IMouseKeys* keys) {
   ScalePoint(&x, &y);
   mMouseX = mMouseY = -1;

@@ -33,6 +33,26 @@ TEST(DeviceScale, StepsAndAlignment) {
   EXPECT_EQ(IRECT(0, 0, 464, 480), DeviceScale::AlignOutward(IRECT(41, 41, 141, 141), 0, 464, 480));
 }
 
+// A point goes back to the device pixel where its editor pixel begins, and
+// the press's unscaling (division, truncated) takes that pixel back to it.
+TEST(DeviceScale, PointsScaleToTheFirstDevicePixelOfTheirEditorPixel) {
+  EXPECT_EQ(495, DeviceScale::ScaleCoordinate(1.5, 330));
+  EXPECT_EQ(420, DeviceScale::ScaleCoordinate(1.5, 280));
+  EXPECT_EQ(2, DeviceScale::ScaleCoordinate(1.5, 1));
+  EXPECT_EQ(0, DeviceScale::ScaleCoordinate(1.5, 0));
+  EXPECT_EQ(330, DeviceScale::ScaleCoordinate(1.0, 330));
+  EXPECT_EQ(413, DeviceScale::ScaleCoordinate(1.25, 330));
+  EXPECT_EQ(660, DeviceScale::ScaleCoordinate(2.0, 330));
+  EXPECT_EQ(330, DeviceScale::ScaleCoordinate(0.0, 330));
+  for (double scale : {1.0, 1.25, 1.5, 1.75, 2.0, 128.0 / 96.0, 168.0 / 96.0}) {
+    for (int editor = 1; editor < 480; ++editor) {
+      const int device = DeviceScale::ScaleCoordinate(scale, editor);
+      ASSERT_EQ(editor, static_cast<int>(device / scale)) << scale << " " << editor;
+      ASSERT_EQ(editor - 1, static_cast<int>((device - 1) / scale)) << scale << " " << editor;
+    }
+  }
+}
+
 TEST(DeviceScale, SizesTruncate) {
   const IDeviceSize size = DeviceScale::ScaleSize(1.5, 464, 480);
   EXPECT_EQ(696, size.w);

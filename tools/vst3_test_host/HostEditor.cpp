@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Checker.h"
+#include "HostEditorInput.h"
 #include "HostObjects.h"
 #include "HostWindowing.h"
 #include "HostedPlugin.h"
@@ -202,7 +203,7 @@ struct HostWindows {
 };
 
 void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler, const EditorOptions& options,
-                  HostWindow& window) {
+                  HostWindow& window, HostWindow& otherWindow) {
   Vst::IEditController* controller = plug.Controller();
   c.Expect(controller->createView("Editor") == nullptr, "createView(\"Editor\") gives no view");
   c.Expect(controller->createView(nullptr) == nullptr, "createView(null) gives no view");
@@ -264,6 +265,7 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
       ClickWindow(child, 289, 219);
       c.Expect(controller->getParamNormalized(kModeII) != before, "a press at device (289, 219) toggles \"Mode II\"");
     }
+    CheckContextMenuPosition(c, handler, child, scale);
   }
 
   if (HasWindows() && child && scale == 1.0) {
@@ -304,6 +306,8 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
     c.Expect(SameArea(knob, quiet, kInputMeter) && SameArea(knob, quiet, kOutputMeter),
              "a second of silence returns the meters");
     CheckTextEntry(c, plug, handler, processing, child);
+    CheckCaptureLoss(c, handler, child, otherWindow.Handle());
+    CheckPastedText(c, plug, handler, child);
   }
 
   c.Expect(view->removed() == kResultOk, "removed answers ok");
@@ -367,7 +371,7 @@ int RunEditorChecks(const PluginModule& module, const EditorOptions& options) {
     if (c.Expect(plug.Ok() && plug.Initialize(&host), "the plug-in initialises")) {
       plug.Controller()->setComponentHandler(&handler);
       HostWindows windows;
-      CheckOneView(c, plug, handler, options, windows.a);
+      CheckOneView(c, plug, handler, options, windows.a, windows.b);
       CheckTwoViews(c, plug, handler, windows, options.expectedScale);
       // The screenshot shows a fresh instance, untouched by the checks.
       if (!options.screenshot.empty() && HasWindows()) {

@@ -69,8 +69,9 @@ class IPlugVST3 : public IPlugBase,
   // (with an editor and a view that has a frame). No allocation.
   void InformHostOfEditorResize(int width, int height) override;
   // Editor thread, on a right click on a parameter's control: the host's
-  // context menu for the parameter, popped up at (x, y) over the first open
-  // view, when the host's component handler offers menus.
+  // context menu for the parameter, popped up over the first open view at
+  // the editor point (x, y) in the view's pixels (times the display scale),
+  // when the host's component handler offers menus. No allocation here.
   void ShowHostContextMenu(int paramIndex, int x, int y) override;
   // Host or audio thread: stores the new latency, then asks the host to
   // restart with the latency flag. Allocates when the bypass delay grows.

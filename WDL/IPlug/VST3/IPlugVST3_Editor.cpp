@@ -30,7 +30,7 @@ void IPlugVST3::InformHostOfEditorResize(int width, int height) {
   mViews.front()->RequestResize(width, height);
 }
 
-void IPlugVST3::ShowHostContextMenu(int paramIndex, int x, int y) {
+IGRAPHICS_SLOT_CALLER void IPlugVST3::ShowHostContextMenu(int paramIndex, int x, int y) {
   if (!componentHandler || mViews.empty()) return;
   IComponentHandler3* handler = nullptr;
   if (componentHandler->queryInterface(IComponentHandler3::iid, reinterpret_cast<void**>(&handler)) !=
@@ -40,7 +40,10 @@ void IPlugVST3::ShowHostContextMenu(int paramIndex, int x, int y) {
   }
   const ParamID id = static_cast<ParamID>(paramIndex);
   if (IContextMenu* menu = handler->createContextMenu(mViews.front(), &id)) {
-    menu->popup(x, y);
+    // The host places the menu in the view's pixels; the editor's point is
+    // unscaled.
+    const double scale = GetGUI() ? GetGUI()->GetDisplayScale() : 1.0;
+    menu->popup(DeviceScale::ScaleCoordinate(scale, x), DeviceScale::ScaleCoordinate(scale, y));
     menu->release();
   }
   handler->release();

@@ -1,0 +1,180 @@
+// Host scenarios for what a user does around the editor in an AAX host:
+// another window takes the mouse in the middle of a drag, and text is pasted
+// into a value box by keys, by message and through the box's own menu. They
+// need windows (Windows under Wine) and run at display scale 1.
+
+#include "HostDesktop.h"
+#include "HostIds.h"
+#include "HostObjects.h"
+#include "HostWindowing.h"
+#include "HostedGUI.h"
+#include "PluginSession.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fakehost {
+namespace {
+
+using testing::IsEmpty;
+
+// Virtual keys: Return, Escape, Backspace, control, shift, Insert.
+constexpr int kReturnKey = 0x0D, kEscapeKey = 0x1B, kBackKey = 0x08;
+constexpr int kControlKey = 0x11, kShiftKey = 0x10, kInsertKey = 0x2D;
+
+bool ScaledRun() {
+  const char* scale = std::getenv("VO_EXPECTED_DISPLAY_SCALE");
+  return scale && std::atof(scale) != 1.0;
+}
+
+// The same host window for every scenario: a visible top-level window costs
+// seconds to make and destroy under Wine.
+vo::HostWindow& InputHostWindow() {
+  static vo::HostWindow* window = new vo::HostWindow(800, 800);
+  return *window;
+}
+
+class PluginEditorHostInput : public testing::Test {
+protected:
+  void SetUp() override {
+    if (!vo::HasWindows()) GTEST_SKIP() << "no windows on this platform";
+    if (ScaledRun()) GTEST_SKIP() << "scaled run";
+    session.reset(new PluginSession(ModuleUnderTest()));
+    ASSERT_TRUE(session->Ok()) << session->Error();
+    effect.reset(new HostedEffect(*session, "A"));
+    ASSERT_TRUE(effect->Ok());
+    ASSERT_EQ(0, effect->Bind());
+    ASSERT_EQ(0, effect->InitPrivateData());
+    gui.reset(new HostedGUI(*session, *effect));
+    ASSERT_TRUE(gui->Ok());
+    gui->parentWindow = window.Handle();
+    ASSERT_EQ(0, gui->Bind());
+    ASSERT_EQ(0, gui->Attach());
+    child = vo::FirstChildWindow(window.Handle());
+    ASSERT_NE(nullptr, child);
+  }
+
+  void TearDown() override {
+    if (!session) return;
+    if (gui) {
+      EXPECT_EQ(0, gui->Unbind());
+    }
+    gui.reset();
+    if (effect) {
+      EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+      effect->Unbind();
+      effect.reset();
+    }
+    EXPECT_EQ(0, session->entry.canUnloadNow(nullptr));
+    EXPECT_EQ(0, session->Shutdown());
+    EXPECT_THAT(session->host.LedgerProblems(), IsEmpty());
+    session.reset();
+  }
+
+  // The automation calls since the transcript position from.
+  std::vector<std::string> Automation(size_t from = 0) {
+    std::vector<std::string> calls;
+    const std::vector<Call>& all = session->host.Calls();
+    for (size_t i = from; i < all.size(); ++i)
+      if (all[i].object == effect->controller->Name() && all[i].face == "automation") calls.push_back(all[i].Text());
+    return calls;
+  }
+  // A box opened on the "Dry/Wet" value text and emptied; null when none.
+  void* OpenEmptyBox() {
+    vo::PostPress(child, 337, 328);
+    vo::PostRelease(child, 337, 328);
+    vo::PumpMessages(60);
+    void* box = vo::FocusWindow();
+    if (box == child) return nullptr;
+    vo::PostKey(kBackKey);
+    vo::PumpMessages(60);
+    return vo::WindowText(box).empty() ? box : nullptr;
+  }
+
+  vo::HostWindow& window = InputHostWindow();
+  std::unique_ptr<PluginSession> session;
+  std::unique_ptr<HostedEffect> effect;
+  std::unique_ptr<HostedGUI> gui;
+  void* child = nullptr;
+};
+
+const std::string kTouch = "controllerA.automation[7](\"4\")";
+const std::string kRelease = "controllerA.automation[8](\"4\")";
+
+// A drag on "Dry/Wet", then the host's window takes the mouse: every touch
+// has its release at once, and the release that follows sends nothing.
+TEST_F(PluginEditorHostInput, AnotherWindowTakingTheMouseEndsTheDragAtOnce) {
+  const size_t mark = session->host.Calls().size();
+  vo::PressAndDragWindow(child, 337, 294, 337, 270);
+  const std::vector<std::string> dragged = Automation(mark);
+  ASSERT_FALSE(dragged.empty());
+  EXPECT_EQ(kTouch, dragged.front());
+  EXPECT_THAT(effect->gestures.Problems(), testing::Not(IsEmpty()));  // the drag's touch is open
+
+  vo::TakeMouseCapture(window.Handle());
+  const std::vector<std::string> taken = Automation(mark);
+  EXPECT_EQ(dragged.size() + 1, taken.size());
+  EXPECT_EQ(kRelease, taken.back());
+  EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+  EXPECT_EQ(window.Handle(), vo::CaptureWindow());
+
+  vo::ReleaseMouseCapture();
+  vo::PostRelease(child, 337, 270);
+  vo::PumpMessages(60);
+  EXPECT_EQ(taken, Automation(mark));
+}
+
+struct PastePath {
+  const char* what;
+  std::function<void(void* box)> paste;
+};
+
+std::vector<PastePath> PastePaths() {
+  return {
+      {"ctrl+V", [](void*) { vo::SendKeyChord(kControlKey, 'V'); }},
+      {"shift+Insert", [](void*) { vo::SendKeyChord(kShiftKey, kInsertKey); }},
+      {"WM_PASTE", [](void* box) { vo::PostPaste(box); }},
+      {"the box's menu", [](void* box) { vo::PostContextMenuChoice(box, 'p'); }},
+  };
+}
+
+// Refused text pasted into an empty "Dry/Wet" box by every path leaves it
+// empty; "30" shows, and Return sets 30 %.
+TEST_F(PluginEditorHostInput, PastedTextPassesTheBoxsFilter) {
+  for (const PastePath& path : PastePaths()) {
+    for (const char* text : {"abc", " 30", "1e2", "30"}) {
+      void* box = OpenEmptyBox();
+      ASSERT_NE(nullptr, box) << path.what;
+      ASSERT_TRUE(vo::SetClipboardText(text));
+      path.paste(box);
+      vo::PumpMessages(200);
+      EXPECT_EQ(std::string(text) == "30" ? "30" : "", vo::WindowText(box)) << path.what << " \"" << text << "\"";
+      vo::PostKey(kEscapeKey);
+      vo::PumpMessages(150);
+    }
+  }
+  effect->AnswerRequests();
+  EXPECT_EQ("50.00%", effect->FormatCurrent("4"));
+
+  const size_t mark = session->host.Calls().size();
+  ASSERT_NE(nullptr, OpenEmptyBox());
+  ASSERT_TRUE(vo::SetClipboardText("30"));
+  vo::SendKeyChord(kControlKey, 'V');
+  vo::PumpMessages(100);
+  vo::PostKey(kReturnKey);
+  vo::PumpMessages(150);
+  EXPECT_THAT(Automation(mark), testing::ElementsAre(kTouch, kRelease, kTouch, kTouch,
+                                                     "controllerA.automation[5](\"4\", 0.3)", kRelease, kRelease));
+  effect->AnswerRequests();
+  EXPECT_NEAR(0.30, effect->Read("4"), 1e-9);
+  EXPECT_EQ("30.00%", effect->FormatCurrent("4"));
+}
+
+}  // namespace
+}  // namespace fakehost

@@ -92,9 +92,10 @@ protected:
 
   void TearDown() override {
     gui.reset();
-    // The gestures the host saw are balanced once the editor has gone.
+    // Once the editor has gone, every value the host saw lay inside a touch
+    // of its parameter and every touch was released.
     if (effect) {
-      EXPECT_THAT(effect->gestures.Problems(), testing::IsEmpty());
+      EXPECT_THAT(effect->gestures.Problems(), testing::IsEmpty()) << effect->gestures.Transcript();
     }
     if (effect) effect->Unbind();
     effect.reset();

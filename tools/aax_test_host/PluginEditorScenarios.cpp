@@ -76,10 +76,10 @@ protected:
   void TearDown() override {
     if (!session) return;
     gui.reset();
-    // Every scenario: the gestures the host saw are balanced once the
-    // editor has gone.
+    // Every scenario: once the editor has gone, every value the host saw
+    // lay inside a touch of its parameter and every touch was released.
     if (effect) {
-      EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
+      EXPECT_THAT(effect->gestures.Problems(), IsEmpty()) << effect->gestures.Transcript();
     }
     if (effect) {
       effect->Unbind();
@@ -281,6 +281,7 @@ TEST_F(PluginEditorHost, ClicksAreOfferedToTheHostViewFirst) {
   vo::ClickWindow(child, 42, 204);
   EXPECT_THAT(Automation(), IsEmpty());
 
+  EXPECT_THAT(effect->gestures.Problems(), IsEmpty()) << effect->gestures.Transcript();
   effect->gestures.Clear();
   session->host.ClearTranscript();
   vo::ClickWindow(child, 42, 204, true);

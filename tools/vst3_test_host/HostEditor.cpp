@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Checker.h"
+#include "HostEditorEdits.h"
 #include "HostObjects.h"
 #include "HostWindowing.h"
 #include "HostedPlugin.h"
@@ -319,6 +320,7 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
     c.Expect(SameArea(knob, quiet, kInputMeter) && SameArea(knob, quiet, kOutputMeter),
              "a second of silence returns the meters");
     CheckTextEntry(c, plug, handler, processing, child);
+    CheckEditsWithoutDrag(c, plug, handler, child);
   }
 
   c.Expect(view->removed() == kResultOk, "removed answers ok");

@@ -15,3 +15,14 @@ void EditorGesture::End() {
   mParamIdx = -1;
   if (open >= 0 && mPlug) mPlug->EndInformHostOfParamChange(open);
 }
+
+void EditorGesture::SendValue(int paramIdx, double normalized) {
+  if (!mPlug || !mPlug->GetParam(paramIdx)) return;
+  if (IsOpenFor(paramIdx)) {
+    mPlug->SetParameterFromGUI(paramIdx, normalized);
+    return;
+  }
+  mPlug->BeginInformHostOfParamChange(paramIdx);
+  mPlug->SetParameterFromGUI(paramIdx, normalized);
+  mPlug->EndInformHostOfParamChange(paramIdx);
+}

@@ -80,7 +80,13 @@ void IControl::MarkChanged(bool toPlug) {
   ClampValue();
   mChanged.store(true, std::memory_order_relaxed);
   if (!toPlug || !mPlug || mParamIdx < 0) return;
-  mPlug->SetParameterFromGUI(mParamIdx, GetValue());
+  // Through the editor, which keeps every value inside a gesture of its
+  // parameter; without an editor there is no gesture to keep.
+  if (IGraphics* graphics = GetGUI()) {
+    graphics->SendParameterValue(mParamIdx, GetValue());
+  } else {
+    mPlug->SetParameterFromGUI(mParamIdx, GetValue());
+  }
   IPlugParameter* param = GetParam();
   if (!param) return;
   if (mValueDisplay) {

@@ -68,9 +68,11 @@ class IControl {
   // Target rect contains the point (half-open; an empty rect nothing).
   virtual bool ContainsPoint(int x, int y);
   // Clamps the value, marks the control and, with toPlug, reports the value
-  // to the plug-in (SetParameterFromGUI: takes the plug-in mutex) and
-  // refreshes the value and name displays. Without toPlug any thread (the
-  // audio thread marks every control): no lock, no allocation.
+  // to the plug-in through the editor, inside a gesture of the parameter
+  // (IGraphics::SendParameterValue; SetParameterFromGUI takes the plug-in
+  // mutex), and refreshes the value and name displays; toPlug is the editor
+  // thread's. Without toPlug any thread (the audio thread marks every
+  // control): no lock, no allocation.
   virtual void MarkChanged(bool toPlug);
   // After a paint: the redraw-again flag becomes the changed flag.
   virtual void ClearChanged();
@@ -89,7 +91,7 @@ class IControl {
   // off, or without plug-in, editor or parameter.
   void BeginParamTextEntry();
   // A menu choice or typed value arrives: a different value (NaN counts as
-  // different) is reported and painted twice.
+  // different) is reported (MarkChanged(true)) and painted twice.
   void SetValueFromUserInput(double normalized);
   // Index of the first aux binding of paramIdx, -1 when none.
   int FindAuxBinding(int paramIdx) const;

@@ -195,6 +195,11 @@ class IGraphics {
   // call it when their window or text-entry box closes. Editor thread; no
   // allocation, no lock.
   void EndMouseGesture() { mGesture.End(); }
+  // A control's value for paramIdx (IControl::MarkChanged(true)): sent within
+  // the press's gesture on that parameter, or as a gesture of its own, so
+  // that the host gets every value between a begin and an end. Editor
+  // thread; takes the plug-in mutex; no allocation.
+  void SendParameterValue(int paramIdx, double normalized) { mGesture.SendValue(paramIdx, normalized); }
 
   // ---- Accessors ---------------------------------------------------------------
 
@@ -262,12 +267,9 @@ class IGraphics {
   bool mTooltipsEnabled = false;
   bool mShowControlBounds = false;
   IControl* mKeyCatcher = nullptr;
-  EditorGesture mGesture;  // the mouse's gesture with the host
+  EditorGesture mGesture;  // the edit gestures with the host
 
  private:
-  // A user's value for control's parameter, inside a gesture: the open
-  // mouse gesture on that parameter, or one of its own around the value.
-  void SetValueInGesture(IControl* control, double normalized);
   // Hit test from the topmost control down; -1 when nothing is hit.
   int FindControl(int x, int y, bool forHover) const;
   // Device pixels to editor pixels.

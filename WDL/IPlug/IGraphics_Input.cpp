@@ -135,6 +135,8 @@ bool IGraphics::MouseDoubleClick(int x, int y, IMouseKeys* keys) {
   if (hit < 0) return false;
   IControl* control = mControls.Get(hit);
   if (!control->GetDoubleClickAsClick()) {
+    // No press gesture is open: a value the double click sends (a default
+    // restored, a switch's second step) is a gesture of its own.
     control->HandleDoubleClick(x, y, keys);
     return false;
   }
@@ -148,6 +150,8 @@ bool IGraphics::MouseDoubleClick(int x, int y, IMouseKeys* keys) {
 void IGraphics::MouseWheel(int x, int y, IMouseKeys* keys, int notches) {
   ScalePoint(&x, &y);
   IControl* control = mControls.Get(mMouseCapture >= 0 ? mMouseCapture : FindControl(x, y, false));
+  // Within a press on the same parameter the notch joins its gesture;
+  // otherwise each wheel event is a gesture of its own.
   if (control) control->HandleWheel(x, y, keys, notches);
 }
 
@@ -196,19 +200,10 @@ void IGraphics::PromptParamTextEntry(IControl* control, IPlugParameter* param, I
   }
   IPopupMenu* chosen = CreateIPopupMenu(&menu, rect);
   if (chosen && chosen->GetChosenItemIdx() >= 0) {
-    // The chosen position is taken as the plain value.
-    SetValueInGesture(control, param->NormalizeValue(chosen->GetChosenItemIdx()));
+    // The chosen position is taken as the plain value; within the press's
+    // gesture when the press opened the menu.
+    control->SetValueFromUserInput(param->NormalizeValue(chosen->GetChosenItemIdx()));
   }
-}
-
-void IGraphics::SetValueInGesture(IControl* control, double normalized) {
-  const int paramIdx = BoundParamIdx(control);
-  // An unchanged value sends nothing, so no empty gesture either.
-  const bool ownGesture = mPlug && paramIdx >= 0 && !mGesture.IsOpenFor(paramIdx) &&
-                          !(control->GetValue() == normalized);
-  if (ownGesture) mPlug->BeginInformHostOfParamChange(paramIdx);
-  control->SetValueFromUserInput(normalized);
-  if (ownGesture) mPlug->EndInformHostOfParamChange(paramIdx);
 }
 
 void IGraphics::ApplyTextEntry(IControl* control, IPlugParameter* param, const char* text) {
@@ -228,5 +223,7 @@ void IGraphics::ApplyTextEntry(IControl* control, IPlugParameter* param, const c
     value = std::atof(typed);
     if (param->GetNegateDisplay()) value = -value;
   }
-  SetValueInGesture(control, param->NormalizeValue(value));
+  // A box commits after the press that opened it has ended, so as a rule
+  // in a gesture of its own.
+  control->SetValueFromUserInput(param->NormalizeValue(value));
 }

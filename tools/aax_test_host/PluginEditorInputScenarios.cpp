@@ -7,15 +7,12 @@
 #include "HostIds.h"
 #include "HostObjects.h"
 #include "HostWindowing.h"
-#include "HostedGUI.h"
-#include "PluginSession.h"
+#include "PluginEditorFixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,63 +25,27 @@ using testing::IsEmpty;
 constexpr int kReturnKey = 0x0D, kEscapeKey = 0x1B, kBackKey = 0x08;
 constexpr int kControlKey = 0x11, kShiftKey = 0x10, kInsertKey = 0x2D;
 
-bool ScaledRun() {
-  const char* scale = std::getenv("VO_EXPECTED_DISPLAY_SCALE");
-  return scale && std::atof(scale) != 1.0;
-}
-
-// The same host window for every scenario: a visible top-level window costs
-// seconds to make and destroy under Wine.
-vo::HostWindow& InputHostWindow() {
-  static vo::HostWindow* window = new vo::HostWindow(800, 800);
-  return *window;
-}
-
-class PluginEditorHostInput : public testing::Test {
+class PluginEditorHostInput : public PluginEditorHost {
 protected:
+  // The editor open in the shared host window, at display scale 1.
   void SetUp() override {
     if (!vo::HasWindows()) GTEST_SKIP() << "no windows on this platform";
-    if (ScaledRun()) GTEST_SKIP() << "scaled run";
-    session.reset(new PluginSession(ModuleUnderTest()));
-    ASSERT_TRUE(session->Ok()) << session->Error();
-    effect.reset(new HostedEffect(*session, "A"));
-    ASSERT_TRUE(effect->Ok());
-    ASSERT_EQ(0, effect->Bind());
-    ASSERT_EQ(0, effect->InitPrivateData());
-    gui.reset(new HostedGUI(*session, *effect));
-    ASSERT_TRUE(gui->Ok());
-    gui->parentWindow = window.Handle();
+    if (ExpectedScale() != 1.0) GTEST_SKIP() << "scaled run";
+    PluginEditorHost::SetUp();
+    if (HasFatalFailure()) return;
     ASSERT_EQ(0, gui->Bind());
     ASSERT_EQ(0, gui->Attach());
-    child = vo::FirstChildWindow(window.Handle());
+    child = Child();
     ASSERT_NE(nullptr, child);
   }
 
   void TearDown() override {
-    if (!session) return;
-    if (gui) {
+    if (session && gui) {
       EXPECT_EQ(0, gui->Unbind());
     }
-    gui.reset();
-    if (effect) {
-      EXPECT_THAT(effect->gestures.Problems(), IsEmpty());
-      effect->Unbind();
-      effect.reset();
-    }
-    EXPECT_EQ(0, session->entry.canUnloadNow(nullptr));
-    EXPECT_EQ(0, session->Shutdown());
-    EXPECT_THAT(session->host.LedgerProblems(), IsEmpty());
-    session.reset();
+    PluginEditorHost::TearDown();
   }
 
-  // The automation calls since the transcript position from.
-  std::vector<std::string> Automation(size_t from = 0) {
-    std::vector<std::string> calls;
-    const std::vector<Call>& all = session->host.Calls();
-    for (size_t i = from; i < all.size(); ++i)
-      if (all[i].object == effect->controller->Name() && all[i].face == "automation") calls.push_back(all[i].Text());
-    return calls;
-  }
   // A box opened on the "Dry/Wet" value text and emptied; null when none.
   void* OpenEmptyBox() {
     vo::PostPress(child, 337, 328);
@@ -97,10 +58,6 @@ protected:
     return vo::WindowText(box).empty() ? box : nullptr;
   }
 
-  vo::HostWindow& window = InputHostWindow();
-  std::unique_ptr<PluginSession> session;
-  std::unique_ptr<HostedEffect> effect;
-  std::unique_ptr<HostedGUI> gui;
   void* child = nullptr;
 };
 

@@ -92,9 +92,10 @@ protected:
 
   void TearDown() override {
     gui.reset();
-    // The gestures the host saw are balanced once the editor has gone.
+    // Once the editor has gone, every value the host saw lay inside a touch
+    // of its parameter and every touch was released.
     if (effect) {
-      EXPECT_THAT(effect->gestures.Problems(), testing::IsEmpty());
+      EXPECT_THAT(effect->gestures.Problems(), testing::IsEmpty()) << effect->gestures.Transcript();
     }
     if (effect) effect->Unbind();
     effect.reset();
@@ -121,10 +122,10 @@ protected:
 
   // A mouse event at an editor pixel, as the system sends it: the pixel's
   // centre in the view's bottom-left coordinates.
-  NSEvent* Mouse(NSEventType type, int x, int y) {
+  NSEvent* Mouse(NSEventType type, int x, int y, int clickCount = 1) {
     return [NSEvent mouseEventWithType:type location:NSMakePoint(x + 0.5, 480 - y - 0.5) modifierFlags:0
                              timestamp:0 windowNumber:[window windowNumber] context:nil eventNumber:0
-                            clickCount:1 pressure:1];
+                            clickCount:clickCount pressure:1];
   }
 
   NSAutoreleasePool* pool = nil;
@@ -194,6 +195,31 @@ TEST_F(MacFormEditorHost, OpensInAWindowShowsTheBackgroundTakesADragAndCloses) {
 
   EXPECT_EQ(0, gui->Detach());
   EXPECT_EQ(0u, [[[window contentView] subviews] count]);
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+// A double click on "Dry/Wet" after a drag, as the system sends it (the
+// second press counts two clicks): the first press re-sends the knob's value
+// inside its touch, the default follows in a touch of its own, each value
+// request inside the wrapper's own touch and release.
+TEST_F(MacFormEditorHost, ADoubleClickRestoresTheKnobsDefaultInAGestureOfItsOwn) {
+  ASSERT_EQ(0, gui->Bind());
+  ASSERT_EQ(0, gui->Attach());
+  NSView* view = [[[window contentView] subviews] objectAtIndex:0];
+  const int x = (kKnobL + kKnobR) / 2, y = (kKnobT + kKnobB) / 2;
+  [view mouseDown:Mouse(NSLeftMouseDown, x, y)];
+  [view mouseDragged:Mouse(NSLeftMouseDragged, x, y - 30)];  // 30 up: 0.5 + 30 / 64 / 4
+  [view mouseUp:Mouse(NSLeftMouseUp, x, y - 30)];
+  EXPECT_THAT(effect->gestures.Problems(), testing::IsEmpty());
+  effect->gestures.Clear();
+
+  [view mouseDown:Mouse(NSLeftMouseDown, x, y)];
+  [view mouseUp:Mouse(NSLeftMouseUp, x, y)];
+  [view mouseDown:Mouse(NSLeftMouseDown, x, y, 2)];
+  [view mouseUp:Mouse(NSLeftMouseUp, x, y, 2)];
+  EXPECT_EQ("b4 b4 v4=0.617188 e4 e4 b4 b4 v4=0.5 e4 e4", effect->gestures.Transcript());
+  EXPECT_THAT(effect->gestures.Problems(), testing::IsEmpty());
+  EXPECT_EQ(0, gui->Detach());
   EXPECT_EQ(0, gui->Unbind());
 }
 

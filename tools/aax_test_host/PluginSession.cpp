@@ -155,7 +155,11 @@ HostedEffect::HostedEffect(PluginSession& session, const std::string& suffix)
     if (uint32_t* stem = Out<uint32_t>(call.args[0])) *stem = outputStem;
     return 0;
   }, "V1");
-  // Slots 7 and 8 of the automation delegate: touch and release.
+  // Slot 5 of the automation delegate: a value request; 7 and 8: touch and release.
+  controller->SetBehaviour(5, [this](Object&, const Call& call) -> int64_t {
+    if (call.args.size() >= 2) gestures.Value(call.args[0].text, call.args[1].real);
+    return 0;
+  }, "automation");
   controller->SetBehaviour(7, [this](Object&, const Call& call) -> int64_t {
     gestures.Begin(call.args.empty() ? std::string() : call.args[0].text);
     return 0;

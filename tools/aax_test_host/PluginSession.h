@@ -173,9 +173,10 @@ public:
   Object* controller = nullptr;
   Object* transport = nullptr;
   Object* node = nullptr;
-  // The touches and releases the instance sends through the controller's
-  // automation delegate, per parameter identifier. Touches nest: a value
-  // request inside a gesture brings its own pair.
+  // The touches, value requests and releases the instance sends through
+  // the controller's automation delegate, per parameter identifier: every
+  // request inside a touch of its parameter. Touches nest: a value request
+  // inside a gesture brings its own pair.
   vo::GestureLedger gestures{vo::GestureLedger::kNestingAllowed};
 
 private:

@@ -14,6 +14,7 @@ if(TARGET VimbraOndelino_aax)
     ${CMAKE_CURRENT_LIST_DIR}/HostedGUI.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PluginEditorScenarios.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PluginEditorInputScenarios.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PluginEditorEditScenarios.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PluginEditorShot.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EntryPoints.cpp
     ${CMAKE_CURRENT_LIST_DIR}/${module_loader})

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Checker.h"
+#include "HostEditorEdits.h"
 #include "HostEditorInput.h"
 #include "HostObjects.h"
 #include "HostWindowing.h"
@@ -119,6 +120,16 @@ std::string GestureProblems(const HostComponentHandler& handler) {
   return text;
 }
 
+// Every editor scenario leaves the host's ledger clean: each value inside a
+// gesture of its parameter, no begin inside an open one, no end without a
+// begin, nothing left open. The ledger then starts afresh for the next one.
+void ExpectCleanLedger(Checker& c, HostComponentHandler& handler, const std::string& scenario) {
+  c.Expect(handler.mGestures.Problems().empty(), scenario + " leaves the gesture ledger clean:" +
+                                                     GestureProblems(handler) + " [" +
+                                                     handler.mGestures.Transcript() + "]");
+  handler.mGestures.Clear();
+}
+
 // The calls on kDryWet are a gesture with one value (value < 0: none):
 // beginEdit(3) [performEdit(3, value)] endEdit(3).
 bool IsDryWetGesture(const std::vector<HostComponentHandler::Call>& calls, size_t at, double value) {
@@ -179,11 +190,13 @@ void CheckTextEntry(Checker& c, HostedPlugin& plug, HostComponentHandler& handle
                IsDryWetGesture(handler.mCalls, 2, 0.05),
            "the entry's gesture is beginEdit(3), performEdit(3, 0.05), endEdit(3)");
   c.Expect(FocusWindow() != box && CaptureWindow() == nullptr, "Return closes the box, no capture left");
+  ExpectCleanLedger(c, handler, "typing \"5\" and Return");
 
   enter("9", [] { PostKey(kEscapeKey); });
   c.Expect(std::fabs(controller->getParamNormalized(kDryWet) - 0.05) < 1e-9 && handler.mCalls.size() == 2 &&
                IsDryWetGesture(handler.mCalls, 0, -1.0) && CaptureWindow() == nullptr,
            "Escape leaves \"Dry/Wet\" at 5 % and sends no value");
+  ExpectCleanLedger(c, handler, "typing \"9\" and Escape");
 
   enter("7", [&] {
     PostPress(child, 240, 40);  // the background
@@ -192,7 +205,7 @@ void CheckTextEntry(Checker& c, HostedPlugin& plug, HostComponentHandler& handle
   c.Expect(std::fabs(controller->getParamNormalized(kDryWet) - 0.07) < 1e-9 && handler.mCalls.size() == 5 &&
                IsDryWetGesture(handler.mCalls, 2, 0.07) && CaptureWindow() == nullptr,
            "a click elsewhere on the editor while typing commits 7 %");
-  c.Expect(handler.mGestures.Problems().empty(), "text entry leaves every gesture closed:" + GestureProblems(handler));
+  ExpectCleanLedger(c, handler, "typing \"7\" and a click elsewhere");
 }
 
 // The host windows the checks use, made once: a visible top-level window
@@ -245,11 +258,13 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
       c.Expect(Kinds(handler) == "bpe" && handler.mCalls[0].id == kModeII && handler.mCalls[1].id == kModeII &&
                    handler.mCalls[1].value == 1.0 && handler.mCalls[2].id == kModeII,
                "a click at (193, 146) sends beginEdit(5), performEdit(5, 1.0), endEdit(5)");
+      ExpectCleanLedger(c, handler, "a click on \"Mode II\"");
       handler.mCalls.clear();
       ClickWindow(child, 42, 204);
       bool input = false;
       for (const auto& call : handler.mCalls) input |= call.kind == 'p' && call.id == kInput && call.value == 0.5;
       c.Expect(input, "a click at (42, 204) sends performEdit(1, 0.5)");
+      ExpectCleanLedger(c, handler, "a click on the \"Input\" fader");
       handler.mCalls.clear();
       ClickWindow(child, 330, 280, true);
       const std::string kinds = Kinds(handler);
@@ -257,13 +272,14 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
                    handler.mCalls[0].view == view && kinds[1] == 'u' && kinds.find('b') == std::string::npos,
                "a right press on \"Dry/Wet\" asks for the view's context menu of parameter 3 and pops it up, no beginEdit");
       c.Expect(handler.mOpenMenus == 0, "the context menu is given back");
-      handler.mGestures.Clear();
+      ExpectCleanLedger(c, handler, "a right press on \"Dry/Wet\"");
       ClickWindow(child, 330, 280, true);
       c.Expect(handler.mGestures.Untouched(), "a right press on \"Dry/Wet\" neither begins nor ends a gesture");
     } else {
       const double before = controller->getParamNormalized(kModeII);
       ClickWindow(child, 289, 219);
       c.Expect(controller->getParamNormalized(kModeII) != before, "a press at device (289, 219) toggles \"Mode II\"");
+      ExpectCleanLedger(c, handler, "a scaled click on \"Mode II\"");
     }
     CheckContextMenuPosition(c, handler, child, scale);
   }
@@ -308,10 +324,11 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
     CheckTextEntry(c, plug, handler, processing, child);
     CheckCaptureLoss(c, handler, child, otherWindow.Handle());
     CheckPastedText(c, plug, handler, child);
+    CheckEditsWithoutDrag(c, plug, handler, child);
   }
 
   c.Expect(view->removed() == kResultOk, "removed answers ok");
-  c.Expect(handler.mGestures.Problems().empty(), "every gesture of the view is balanced:" + GestureProblems(handler));
+  ExpectCleanLedger(c, handler, "closing the view");
   c.Expect(ChildWindowCount(window.Handle()) == 0, "removed closes the editor window");
   c.Expect(view->release() == 0, "releasing the view gives its reference back");
 }
@@ -337,7 +354,7 @@ void CheckTwoViews(Checker& c, HostedPlugin& plug, HostComponentHandler& handler
            "the second view gets the context menu");
   second->removed();
   second->release();
-  c.Expect(handler.mGestures.Problems().empty(), "every gesture of two views is balanced:" + GestureProblems(handler));
+  ExpectCleanLedger(c, handler, "two views");
 }
 
 // A second of the test signal through the plug-in with its editor open, then

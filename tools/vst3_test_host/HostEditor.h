@@ -2,10 +2,11 @@
 // The test host's "editor" command: the plug-in's editor view as a host
 // drives it (creation by name, platform types, host frame, attaching to a
 // host window, sizes, clicks, the host's context menu, two views, values and
-// meters from processing), then a screenshot of the editor after a second of
-// the test signal. With windows (Windows under Wine) the editor's child
-// window is found, clicked and read back; natively only the view's answers
-// are checked.
+// meters from processing, text entry, double clicks, wheel notches), then a
+// screenshot of the editor after a second of the test signal. After every
+// scenario the host's strict gesture ledger must be clean. With windows
+// (Windows under Wine) the editor's child window is found, clicked and read
+// back; natively only the view's answers are checked.
 
 #include <string>
 

@@ -245,6 +245,7 @@ tresult PLUGIN_API HostComponentHandler::beginEdit(Vst::ParamID id) {
 tresult PLUGIN_API HostComponentHandler::performEdit(Vst::ParamID id,
                                                      Vst::ParamValue valueNormalized) {
   mCalls.push_back(Call{'p', static_cast<int32>(id), valueNormalized});
+  mGestures.Value(std::to_string(id), valueNormalized);
   return kResultOk;
 }
 

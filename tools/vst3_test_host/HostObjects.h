@@ -237,8 +237,9 @@ class HostComponentHandler final : public Steinberg::Vst::IComponentHandler,
   bool mOffersContextMenus = true;
   // Menus made and not yet released.
   int mOpenMenus = 0;
-  // Every begin and end, balanced per parameter (cleared only by a scenario
-  // that checks it).
+  // Every begin, value and end: each value inside its parameter's gesture,
+  // begins and ends balanced per parameter (cleared only by a scenario that
+  // checks it).
   vo::GestureLedger mGestures{vo::GestureLedger::kNestingRefused};
 
   Steinberg::Vst::IContextMenu* PLUGIN_API createContextMenu(

@@ -39,7 +39,7 @@ public:
   HostEventScope& operator=(const HostEventScope&) = delete;
 
 private:
-  void* mPool = nullptr;
+  [[maybe_unused]] void* mPool = nullptr;  // the pool, where there is one
 };
 
 // Whether this platform has real windows whose pixels and input the host

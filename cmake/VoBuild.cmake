@@ -67,24 +67,86 @@ function(vo_add_subfolders dir)
   endforeach()
 endfunction()
 
-# vo_add_test(NAME n SOURCES ... [LIBS ...] [LABELS ...])
+# The tests a configuration registers. The ThreadSanitizer build is for the
+# concurrency tests (label tsan); the macOS form on Linux for the tests of
+# what it builds differently from the native build: the raster library in
+# the macOS pixel order, the macOS platform layer, the editor on the Cocoa
+# view, the plug-in and its AAX module in the Apple bundle (label macform);
+# the fuzzing build for its fuzzers (label fuzz). The other builds register
+# every test they make. A test program outside its configuration's set is
+# still built, only not registered.
+set(VO_REQUIRED_TEST_LABELS)
+if(VO_TSAN)
+  list(APPEND VO_REQUIRED_TEST_LABELS tsan)
+endif()
+if(VO_MACOS_FORM AND NOT APPLE)
+  list(APPEND VO_REQUIRED_TEST_LABELS macform)
+endif()
+if(VO_FUZZ)
+  list(APPEND VO_REQUIRED_TEST_LABELS fuzz)
+endif()
+
+# vo_register_test(NAME n COMMAND command... [LABELS ...] [WORKING_DIRECTORY d]
+#                  [TIMEOUT s] [RUN_SERIAL] [WILL_FAIL] [ENVIRONMENT var=value...]
+#                  [FIXTURES_SETUP f...] [FIXTURES_REQUIRED f...] [FIXTURES_CLEANUP f...])
+# One ctest entry, when its labels make it one of this configuration's tests
+# (see above); nothing otherwise. The timeout is 300 seconds unless given.
+# In the GNUstep build every test gets GNUstep's leak suppressions: there
+# the plug-in's editor is the Cocoa view, so any program that makes the
+# plug-in, or loads its module, runs GNUstep.
+function(vo_register_test)
+  cmake_parse_arguments(PARSE_ARGV 0 T "RUN_SERIAL;WILL_FAIL" "NAME;WORKING_DIRECTORY;TIMEOUT"
+                        "COMMAND;LABELS;ENVIRONMENT;FIXTURES_SETUP;FIXTURES_REQUIRED;FIXTURES_CLEANUP")
+  foreach(label IN LISTS VO_REQUIRED_TEST_LABELS)
+    if(NOT label IN_LIST T_LABELS)
+      return()
+    endif()
+  endforeach()
+  if(T_WORKING_DIRECTORY)
+    add_test(NAME ${T_NAME} COMMAND ${T_COMMAND} WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
+  else()
+    add_test(NAME ${T_NAME} COMMAND ${T_COMMAND})
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(VO_GNUSTEP_LSAN_OPTIONS)
+    list(APPEND T_ENVIRONMENT "LSAN_OPTIONS=${VO_GNUSTEP_LSAN_OPTIONS}")
+  endif()
+  foreach(property LABELS ENVIRONMENT FIXTURES_SETUP FIXTURES_REQUIRED FIXTURES_CLEANUP)
+    if(T_${property})
+      set_tests_properties(${T_NAME} PROPERTIES ${property} "${T_${property}}")
+    endif()
+  endforeach()
+  foreach(flag RUN_SERIAL WILL_FAIL)
+    if(T_${flag})
+      set_tests_properties(${T_NAME} PROPERTIES ${flag} TRUE)
+    endif()
+  endforeach()
+endfunction()
+
+# vo_add_test(NAME n SOURCES ... [LIBS ...] [LABELS ...] [RUN_SERIAL] [WORKING_DIRECTORY d])
 # One GoogleTest program, one ctest entry (a Wine start per entry costs time).
 function(vo_add_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "RUN_SERIAL" "NAME;WORKING_DIRECTORY" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   vo_warnings(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
-  if(T_LABELS)
-    set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
-    if("tsan" IN_LIST T_LABELS)
-      set_property(GLOBAL APPEND PROPERTY VO_TSAN_TESTS ${T_NAME})
-    endif()
-    if("macform" IN_LIST T_LABELS)
-      set_property(GLOBAL APPEND PROPERTY VO_MACFORM_TESTS ${T_NAME})
-    endif()
+  set(options)
+  if(T_RUN_SERIAL)
+    list(APPEND options RUN_SERIAL)
   endif()
-  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 300)
+  if(T_WORKING_DIRECTORY)
+    list(APPEND options WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
+  endif()
+  vo_register_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1 LABELS ${T_LABELS} ${options})
+  if("tsan" IN_LIST T_LABELS)
+    set_property(GLOBAL APPEND PROPERTY VO_TSAN_TESTS ${T_NAME})
+  endif()
+  if("macform" IN_LIST T_LABELS)
+    set_property(GLOBAL APPEND PROPERTY VO_MACFORM_TESTS ${T_NAME})
+  endif()
 endfunction()
 
 # A target TARGET that builds just the test programs listed in the global
@@ -125,10 +187,10 @@ function(vo_add_fuzzer)
   endif()
   set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${F_NAME}_corpus)
   file(MAKE_DIRECTORY ${corpus})
-  add_test(NAME ${F_NAME}
+  vo_register_test(NAME ${F_NAME}
     COMMAND ${F_NAME} -max_total_time=${F_SECONDS} -max_len=${F_MAX_LEN} -print_final_stats=1
-            ${F_ARGS} ${corpus} ${F_SEEDS})
-  set_tests_properties(${F_NAME} PROPERTIES TIMEOUT 300 LABELS fuzz)
+            ${F_ARGS} ${corpus} ${F_SEEDS}
+    LABELS fuzz)
 endfunction()
 
 # Called once at the end of the top-level list: a target that builds just the

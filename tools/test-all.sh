@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds every configuration and runs every test. Installs what it needs first.
-# Each configuration's default target is built, as a developer builds it.
+# Each configuration's default target is built, as a developer builds it, and
+# each build folder's whole registered set of tests runs, as a plain ctest
+# there runs it (a configuration registers only the tests it is for).
 #   native     Linux g++, AddressSanitizer + UndefinedBehaviorSanitizer
 #   tsan       Linux g++, ThreadSanitizer, the concurrency tests
 #   macform    Linux g++, ASan + UBSan, the macOS form (pixel order, system
@@ -32,13 +34,13 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 step "ThreadSanitizer build and tests"
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVO_TSAN=ON >/dev/null
 ninja -C build/tsan
-TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan -L tsan -j "$jobs" --output-on-failure
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan -j "$jobs" --output-on-failure
 
 step "macOS form on Linux (ASan + UBSan)"
 cmake -S . -B build/macform -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVO_SANITIZE=ON -DVO_MACOS_FORM=ON >/dev/null
 ninja -C build/macform
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  xvfb-run -a ctest --test-dir build/macform -L macform -j "$jobs" --output-on-failure
+  xvfb-run -a ctest --test-dir build/macform -j "$jobs" --output-on-failure
 
 step "macOS build configured for a Mac (configure only), its bundle commands checked"
 # No macOS SDK exists here, so nothing is compiled: the Apple branch of the
@@ -84,7 +86,7 @@ step "fuzzing (libFuzzer, bounded time)"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVO_FUZZ=ON >/dev/null
 ninja -C build/fuzz
-ctest --test-dir build/fuzz -L fuzz -j 2 --output-on-failure
+ctest --test-dir build/fuzz -j 2 --output-on-failure
 
 echo
 echo "all configurations built and tested"

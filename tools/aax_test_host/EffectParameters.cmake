@@ -16,7 +16,6 @@ if(VO_WINDOWS)
 else()
   set(parameters_module $<TARGET_FILE:aax_parameters_test>)
 endif()
-add_test(NAME aax_test_host_parameters
-         COMMAND aax_test_host --module=${parameters_module} --gtest_brief=1
-                 --gtest_filter=EffectParametersHost*)
-set_tests_properties(aax_test_host_parameters PROPERTIES LABELS aax TIMEOUT 300)
+vo_register_test(NAME aax_test_host_parameters
+  COMMAND aax_test_host --module=${parameters_module} --gtest_brief=1 --gtest_filter=EffectParametersHost*
+  LABELS aax)

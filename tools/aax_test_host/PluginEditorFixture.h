@@ -51,6 +51,8 @@ inline vo::HostWindow& SharedHostWindow() {
 class PluginEditorHost : public testing::Test {
 protected:
   void SetUp() override {
+    // Every scenario is one event of the host's user-interface thread.
+    scope.reset(new vo::HostEventScope);
     session.reset(new PluginSession(ModuleUnderTest()));
     ASSERT_TRUE(session->Ok()) << session->Error();
     effect.reset(new HostedEffect(*session, "A"));
@@ -78,6 +80,7 @@ protected:
     EXPECT_EQ(0, session->Shutdown());
     EXPECT_THAT(session->host.LedgerProblems(), testing::IsEmpty());
     session.reset();
+    scope.reset();
   }
 
   // The editor's window in the host window, with its class and size.
@@ -114,6 +117,7 @@ protected:
   }
 
   vo::HostWindow& window = SharedHostWindow();
+  std::unique_ptr<vo::HostEventScope> scope;  // goes last
   std::unique_ptr<PluginSession> session;
   std::unique_ptr<HostedEffect> effect;
   std::unique_ptr<HostedGUI> gui;

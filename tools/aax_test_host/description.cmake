@@ -22,7 +22,6 @@ if(VO_WINDOWS)
 else()
   set(description_module $<TARGET_FILE:aax_description_test>)
 endif()
-add_test(NAME aax_test_host_description
-         COMMAND aax_test_host --module=${description_module} --gtest_filter=Description*
-                 --gtest_brief=1)
-set_tests_properties(aax_test_host_description PROPERTIES LABELS aax TIMEOUT 300)
+vo_register_test(NAME aax_test_host_description
+  COMMAND aax_test_host --module=${description_module} --gtest_filter=Description* --gtest_brief=1
+  LABELS aax)

@@ -29,29 +29,39 @@ if(TARGET VimbraOndelino_aax)
 
   set(plugin_module ${VO_AAX_BUNDLE})
   set(out ${CMAKE_CURRENT_BINARY_DIR})
-  add_test(NAME aax_plugin_host_check
-           COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1)
-  set_tests_properties(aax_plugin_host_check PROPERTIES LABELS aax TIMEOUT 300)
+  # The module's scenarios. In the macOS form the host's window is a GNUstep
+  # window's view, as a macOS host hands one; the scenarios of the Apple
+  # bundle and its editor in a window run on their own (below), with the
+  # bundle made known first.
+  set(check_filter)
+  if(VO_MACOS_FORM AND NOT APPLE)
+    set(check_filter --gtest_filter=-MacFormEditorHost.*)
+  endif()
+  set(check_options)
   if(VO_WINDOWS)
     # Its text entry types into the box that has the keyboard focus: alone, so
     # that no other Wine test's window takes the focus meanwhile.
-    set_tests_properties(aax_plugin_host_check PROPERTIES RUN_SERIAL TRUE)
+    set(check_options RUN_SERIAL)
+  endif()
+  vo_register_test(NAME aax_plugin_host_check
+    COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1 ${check_filter}
+    LABELS aax macform ${check_options})
+  if(VO_WINDOWS)
     # The editor as an AAX host opens it, after a second of the test signal;
     # the screenshot lands in this folder.
-    add_test(NAME aax_plugin_editor_screenshot
-             COMMAND aax_plugin_host editor ${plugin_module} --out ${out}/editor-aax.png)
+    vo_register_test(NAME aax_plugin_editor_screenshot
+      COMMAND aax_plugin_host editor ${plugin_module} --out ${out}/editor-aax.png
+      LABELS aax)
     # The scenarios at a display scale of 1.5 (alone: the setting is the
     # prefix's; the VST3 host's restore step puts 96 back).
-    add_test(NAME aax_plugin_host_check_scaled
-             COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:aax_plugin_host>
-                     "-DARGS=check;${plugin_module};--gtest_brief=1;--gtest_filter=PluginEditorHost.*"
-                     -P ${CMAKE_SOURCE_DIR}/tools/common/RunAtLogPixels144.cmake)
-    add_test(NAME aax_plugin_host_scale_restore
-             COMMAND wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 96 /f)
-    set_tests_properties(aax_plugin_editor_screenshot PROPERTIES LABELS aax TIMEOUT 300)
-    set_tests_properties(aax_plugin_host_check_scaled PROPERTIES LABELS aax RUN_SERIAL TRUE TIMEOUT 120
-      FIXTURES_REQUIRED aax_host_scale)
-    set_tests_properties(aax_plugin_host_scale_restore PROPERTIES RUN_SERIAL TRUE FIXTURES_CLEANUP aax_host_scale)
+    vo_register_test(NAME aax_plugin_host_check_scaled
+      COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:aax_plugin_host>
+              "-DARGS=check;${plugin_module};--gtest_brief=1;--gtest_filter=PluginEditorHost.*"
+              -P ${CMAKE_SOURCE_DIR}/tools/common/RunAtLogPixels144.cmake
+      LABELS aax RUN_SERIAL TIMEOUT 120 FIXTURES_REQUIRED aax_host_scale)
+    vo_register_test(NAME aax_plugin_host_scale_restore
+      COMMAND wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 96 /f
+      RUN_SERIAL FIXTURES_CLEANUP aax_host_scale)
   endif()
   # The macOS form on GNUstep: the editor opens in a window's view (under a
   # virtual display, in the macOS-form run).
@@ -59,43 +69,41 @@ if(TARGET VimbraOndelino_aax)
     target_sources(aax_plugin_host PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PluginEditorMacScenarios.mm)
     target_link_libraries(aax_plugin_host PRIVATE mac_platform_seams vo::png)
     target_compile_definitions(aax_plugin_host PRIVATE VO_PLUGIN_BUNDLE_ID="${VO_PLUGIN_BUNDLE_ID}")
-    add_test(NAME aax_plugin_host_macform
-             COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1 --gtest_filter=MacFormEditorHost.*)
-    set_tests_properties(aax_plugin_host_macform PROPERTIES LABELS "aax;macform" TIMEOUT 300
-      ENVIRONMENT "VO_AAX_BUNDLE=${plugin_module};LSAN_OPTIONS=${VO_GNUSTEP_LSAN_OPTIONS}")
+    vo_register_test(NAME aax_plugin_host_macform
+      COMMAND aax_plugin_host check ${plugin_module} --gtest_brief=1 --gtest_filter=MacFormEditorHost.*
+      LABELS aax macform ENVIRONMENT VO_AAX_BUNDLE=${plugin_module})
     # The tools join after the macOS-form target is made.
     if(TARGET vo_macform_tests)
       add_dependencies(vo_macform_tests aax_plugin_host)
+      if(TARGET vo_render)
+        add_dependencies(vo_macform_tests vo_render)
+      endif()
     endif()
   endif()
   # Like a host, the simulated host refuses the bare module file.
-  add_test(NAME aax_plugin_host_refuses_bare_module
-           COMMAND aax_plugin_host render $<TARGET_FILE:VimbraOndelino_aax>)
-  set_tests_properties(aax_plugin_host_refuses_bare_module PROPERTIES
-    LABELS aax WILL_FAIL TRUE TIMEOUT 300)
+  vo_register_test(NAME aax_plugin_host_refuses_bare_module
+    COMMAND aax_plugin_host render $<TARGET_FILE:VimbraOndelino_aax>
+    LABELS aax macform WILL_FAIL)
 
   # The built-in signal, and a WAV file, rendered through the module with
   # hiss off, each compared with the render tool's output for the same
   # settings.
   if(EXISTS ${CMAKE_SOURCE_DIR}/tools/render/CMakeLists.txt)
     set(settings --set "Analog Hiss=0" --set "Mode II=1" --set "Dry/Wet=70" --set "Oversample=1")
-    add_test(NAME aax_plugin_reference COMMAND vo_render --out ${out}/aax_reference.wav ${settings})
-    add_test(NAME aax_plugin_reference_wav
-             COMMAND vo_render --in ${out}/aax_reference.wav --out ${out}/aax_reference_wav.wav
-                     --set "Analog Hiss=0")
-    set_tests_properties(aax_plugin_reference PROPERTIES FIXTURES_SETUP aax_reference)
-    set_tests_properties(aax_plugin_reference_wav PROPERTIES
-      FIXTURES_SETUP aax_reference_wav FIXTURES_REQUIRED aax_reference)
-    add_test(NAME aax_plugin_render
-             COMMAND aax_plugin_host render ${plugin_module} --out ${out}/aax_render.wav ${settings}
-                     --compare ${out}/aax_reference.wav --tolerance 1e-6)
-    add_test(NAME aax_plugin_render_wav
-             COMMAND aax_plugin_host render ${plugin_module} --in ${out}/aax_reference.wav
-                     --out ${out}/aax_render_wav.wav --set "Analog Hiss=0"
-                     --compare ${out}/aax_reference_wav.wav --tolerance 1e-6)
-    set_tests_properties(aax_plugin_render PROPERTIES FIXTURES_REQUIRED aax_reference)
-    set_tests_properties(aax_plugin_render_wav PROPERTIES FIXTURES_REQUIRED "aax_reference;aax_reference_wav")
-    set_tests_properties(aax_plugin_reference aax_plugin_reference_wav aax_plugin_render
-                         aax_plugin_render_wav PROPERTIES LABELS aax TIMEOUT 300)
+    vo_register_test(NAME aax_plugin_reference
+      COMMAND vo_render --out ${out}/aax_reference.wav ${settings}
+      LABELS aax macform FIXTURES_SETUP aax_reference)
+    vo_register_test(NAME aax_plugin_reference_wav
+      COMMAND vo_render --in ${out}/aax_reference.wav --out ${out}/aax_reference_wav.wav --set "Analog Hiss=0"
+      LABELS aax macform FIXTURES_SETUP aax_reference_wav FIXTURES_REQUIRED aax_reference)
+    vo_register_test(NAME aax_plugin_render
+      COMMAND aax_plugin_host render ${plugin_module} --out ${out}/aax_render.wav ${settings}
+              --compare ${out}/aax_reference.wav --tolerance 1e-6
+      LABELS aax macform FIXTURES_REQUIRED aax_reference)
+    vo_register_test(NAME aax_plugin_render_wav
+      COMMAND aax_plugin_host render ${plugin_module} --in ${out}/aax_reference.wav
+              --out ${out}/aax_render_wav.wav --set "Analog Hiss=0"
+              --compare ${out}/aax_reference_wav.wav --tolerance 1e-6
+      LABELS aax macform FIXTURES_REQUIRED aax_reference aax_reference_wav)
   endif()
 endif()

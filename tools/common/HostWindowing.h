@@ -2,9 +2,11 @@
 // What a test host does with windows to show and drive a plug-in's editor:
 // a top-level window to give the plug-in as its parent, the editor's child
 // window found in it, mouse presses sent to it and the messages pumped so
-// that timers and painting run. Real on Windows; natively there are no
-// windows (the editor is headless there), so the handle is a dummy and the
-// rest finds or does nothing.
+// that timers and painting run. Real on Windows. With the Cocoa editor the
+// parent is a window's content view, as a macOS host hands one, and the
+// editor's view is found in it; there no pixels are read back and no input
+// is sent. Natively otherwise there are no windows (the editor is headless
+// there), so the handle is a dummy and the rest finds or does nothing.
 // Threads: the caller's (the host's user-interface thread).
 
 #include <cstdint>
@@ -26,8 +28,26 @@ private:
   void* mHandle = nullptr;
 };
 
-// Whether this platform has real windows (and so editor pixels to check).
+// What the host's user-interface thread holds while it handles one event:
+// with Cocoa an autorelease pool, so that what the editor autoreleases goes
+// when the scope ends; nothing elsewhere. Allocates.
+class HostEventScope {
+public:
+  HostEventScope();
+  ~HostEventScope();
+  HostEventScope(const HostEventScope&) = delete;
+  HostEventScope& operator=(const HostEventScope&) = delete;
+
+private:
+  [[maybe_unused]] void* mPool = nullptr;  // the pool, where there is one
+};
+
+// Whether this platform has real windows whose pixels and input the host
+// reads and drives (and so editor pixels to check).
 bool HasWindows();
+// Whether the editor's window is found in the host's (FirstChildWindow,
+// ChildWindowCount): with real windows and with the Cocoa editor's view.
+bool FindsChildWindows();
 
 // The first child window of parent, or null; its class name and client
 // size go to the optional outputs.

@@ -10,7 +10,12 @@ int gDummyWindow = 0;
 HostWindow::HostWindow(int, int) : mHandle(&gDummyWindow) {}
 HostWindow::~HostWindow() = default;
 
+HostEventScope::HostEventScope() = default;
+HostEventScope::~HostEventScope() = default;
+
 bool HasWindows() { return false; }
+
+bool FindsChildWindows() { return false; }
 
 void* FirstChildWindow(void*, std::string* className, int* width, int* height) {
   if (className) className->clear();

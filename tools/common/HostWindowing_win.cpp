@@ -33,7 +33,12 @@ HostWindow::~HostWindow() {
   if (mHandle) DestroyWindow(static_cast<HWND>(mHandle));
 }
 
+HostEventScope::HostEventScope() = default;
+HostEventScope::~HostEventScope() = default;
+
 bool HasWindows() { return true; }
+
+bool FindsChildWindows() { return true; }
 
 void* FirstChildWindow(void* parent, std::string* className, int* width, int* height) {
   HWND child = parent ? GetWindow(static_cast<HWND>(parent), GW_CHILD) : nullptr;

@@ -55,24 +55,10 @@ void* FirstChildWindow(void* parent, std::string* className, int* width, int* he
 
 int ChildWindowCount(void* parent) { return parent ? static_cast<int>([[View(parent) subviews] count]) : 0; }
 
-void ClickWindow(void*, int, int, bool) {}
-
 void PumpMessages(int milliseconds) {
   NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
   [[NSRunLoop currentRunLoop] runUntilDate:[NSDate dateWithTimeIntervalSinceNow:milliseconds / 1000.0]];
   [pool release];
 }
-
-void PostPress(void*, int, int, bool) {}
-void PostRelease(void*, int, int, bool) {}
-void PostText(const std::string&) {}
-void PostKey(int) {}
-void* FocusWindow() { return nullptr; }
-void* CaptureWindow() { return nullptr; }
-std::string WindowText(void*) { return std::string(); }
-
-bool CaptureWindowPixels(void*, WindowPixels*) { return false; }
-
-bool CaptureWindowPng(void*, const std::string&) { return false; }
 
 }  // namespace vo

@@ -26,20 +26,6 @@ void* FirstChildWindow(void*, std::string* className, int* width, int* height) {
 
 int ChildWindowCount(void*) { return 0; }
 
-void ClickWindow(void*, int, int, bool) {}
-
 void PumpMessages(int) {}
-
-void PostPress(void*, int, int, bool) {}
-void PostRelease(void*, int, int, bool) {}
-void PostText(const std::string&) {}
-void PostKey(int) {}
-void* FocusWindow() { return nullptr; }
-void* CaptureWindow() { return nullptr; }
-std::string WindowText(void*) { return std::string(); }
-
-bool CaptureWindowPixels(void*, WindowPixels*) { return false; }
-
-bool CaptureWindowPng(void*, const std::string&) { return false; }
 
 }  // namespace vo

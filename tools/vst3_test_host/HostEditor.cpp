@@ -108,24 +108,12 @@ WindowPixels Shot(void* child) {
   return pixels;
 }
 
-std::string Kinds(const HostComponentHandler& handler) {
-  std::string kinds;
-  for (const auto& call : handler.mCalls) kinds += call.kind;
-  return kinds;
-}
-
-std::string GestureProblems(const HostComponentHandler& handler) {
-  std::string text;
-  for (const std::string& problem : handler.mGestures.Problems()) text += " " + problem + ";";
-  return text;
-}
-
 // Every editor scenario leaves the host's ledger clean: each value inside a
 // gesture of its parameter, no begin inside an open one, no end without a
 // begin, nothing left open. The ledger then starts afresh for the next one.
 void ExpectCleanLedger(Checker& c, HostComponentHandler& handler, const std::string& scenario) {
   c.Expect(handler.mGestures.Problems().empty(), scenario + " leaves the gesture ledger clean:" +
-                                                     GestureProblems(handler) + " [" +
+                                                     handler.GestureProblemText() + " [" +
                                                      handler.mGestures.Transcript() + "]");
   handler.mGestures.Clear();
 }
@@ -255,7 +243,7 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
     handler.mCalls.clear();
     if (scale == 1.0) {
       ClickWindow(child, 193, 146);
-      c.Expect(Kinds(handler) == "bpe" && handler.mCalls[0].id == kModeII && handler.mCalls[1].id == kModeII &&
+      c.Expect(handler.CallKinds() == "bpe" && handler.mCalls[0].id == kModeII && handler.mCalls[1].id == kModeII &&
                    handler.mCalls[1].value == 1.0 && handler.mCalls[2].id == kModeII,
                "a click at (193, 146) sends beginEdit(5), performEdit(5, 1.0), endEdit(5)");
       ExpectCleanLedger(c, handler, "a click on \"Mode II\"");
@@ -267,7 +255,7 @@ void CheckOneView(Checker& c, HostedPlugin& plug, HostComponentHandler& handler,
       ExpectCleanLedger(c, handler, "a click on the \"Input\" fader");
       handler.mCalls.clear();
       ClickWindow(child, 330, 280, true);
-      const std::string kinds = Kinds(handler);
+      const std::string kinds = handler.CallKinds();
       c.Expect(kinds.size() >= 2 && kinds[0] == 'm' && handler.mCalls[0].id == kDryWet &&
                    handler.mCalls[0].view == view && kinds[1] == 'u' && kinds.find('b') == std::string::npos,
                "a right press on \"Dry/Wet\" asks for the view's context menu of parameter 3 and pops it up, no beginEdit");

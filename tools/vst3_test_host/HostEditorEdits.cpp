@@ -37,8 +37,7 @@ class EditCheck {
     mHandler.mGestures.Clear();
     make();
     const std::string calls = mHandler.mGestures.Transcript();
-    std::string problems;
-    for (const std::string& problem : mHandler.mGestures.Problems()) problems += " " + problem + ";";
+    const std::string problems = mHandler.GestureProblemText();
     mC.Expect(calls == expectedCalls, edit + " sends " + expectedCalls + " (sent: " + calls + ")");
     mC.Expect(problems.empty(), edit + " leaves the gesture ledger clean:" + problems);
     mC.Expect(result(), edit + ": " + resultText);

@@ -20,18 +20,6 @@ constexpr Vst::ParamID kDryWet = 3;
 constexpr int kReturnKey = 0x0D, kEscapeKey = 0x1B, kBackKey = 0x08;
 constexpr int kControlKey = 0x11, kShiftKey = 0x10, kInsertKey = 0x2D;
 
-std::string Kinds(const HostComponentHandler& handler) {
-  std::string kinds;
-  for (const auto& call : handler.mCalls) kinds += call.kind;
-  return kinds;
-}
-
-std::string Problems(const HostComponentHandler& handler) {
-  std::string text;
-  for (const std::string& problem : handler.mGestures.Problems()) text += " " + problem + ";";
-  return text;
-}
-
 bool AllFor(const HostComponentHandler& handler, Vst::ParamID id) {
   for (const auto& call : handler.mCalls)
     if (call.id != static_cast<int32>(id)) return false;
@@ -44,20 +32,20 @@ void CheckCaptureLoss(Checker& c, HostComponentHandler& handler, void* child, vo
   handler.mCalls.clear();
   // Up the middle of the knob.
   PressAndDragWindow(child, 337, 294, 337, 270);
-  const std::string dragged = Kinds(handler);
+  const std::string dragged = handler.CallKinds();
   c.Expect(dragged.size() >= 2 && dragged[0] == 'b' && dragged.back() == 'p' && AllFor(handler, kDryWet),
            "a drag on \"Dry/Wet\" sends beginEdit(3) and its values (sent " + dragged + ")");
   TakeMouseCapture(otherWindow);
-  const std::string taken = Kinds(handler);
+  const std::string taken = handler.CallKinds();
   c.Expect(taken == dragged + "e" && AllFor(handler, kDryWet) && handler.mGestures.Problems().empty(),
            "another window taking the mouse ends the drag's gesture at once with endEdit(3) (sent " + taken +
-               ")" + Problems(handler));
+               ")" + handler.GestureProblemText());
   c.Expect(CaptureWindow() == otherWindow, "the other window holds the mouse");
   ReleaseMouseCapture();
   PostRelease(child, 337, 270);
   PumpMessages(60);
-  c.Expect(Kinds(handler) == taken && handler.mGestures.Problems().empty(),
-           "the release after it sends nothing (sent " + Kinds(handler) + ")");
+  c.Expect(handler.CallKinds() == taken && handler.mGestures.Problems().empty(),
+           "the release after it sends nothing (sent " + handler.CallKinds() + ")");
 }
 
 void CheckContextMenuPosition(Checker& c, HostComponentHandler& handler, void* child, double scale) {
@@ -140,9 +128,9 @@ void CheckPastedText(Checker& c, HostedPlugin& plug, HostComponentHandler& handl
   const std::string text = ToUtf8(display);
   c.Expect(std::fabs(controller->getParamNormalized(kDryWet) - 0.30) < 1e-9 && text == "30",
            "pasting \"30\" and Return set \"Dry/Wet\" to 30 % (reads \"" + text + "\")");
-  c.Expect(Kinds(handler) == "bebpe" && AllFor(handler, kDryWet),
-           "the box's press and the commit are two gestures of \"Dry/Wet\" (sent " + Kinds(handler) + ")");
-  c.Expect(handler.mGestures.Problems().empty(), "pasting leaves every gesture closed:" + Problems(handler));
+  c.Expect(handler.CallKinds() == "bebpe" && AllFor(handler, kDryWet),
+           "the box's press and the commit are two gestures of \"Dry/Wet\" (sent " + handler.CallKinds() + ")");
+  c.Expect(handler.mGestures.Problems().empty(), "pasting leaves every gesture closed:" + handler.GestureProblemText());
 }
 
 }  // namespace vst3host

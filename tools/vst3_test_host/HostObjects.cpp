@@ -236,6 +236,18 @@ tresult PLUGIN_API HostApplication::queryInterface(const TUID iid, void** obj) {
 
 // --- HostComponentHandler
 
+std::string HostComponentHandler::CallKinds() const {
+  std::string kinds;
+  for (const Call& call : mCalls) kinds += call.kind;
+  return kinds;
+}
+
+std::string HostComponentHandler::GestureProblemText() const {
+  std::string text;
+  for (const std::string& problem : mGestures.Problems()) text += " " + problem + ";";
+  return text;
+}
+
 tresult PLUGIN_API HostComponentHandler::beginEdit(Vst::ParamID id) {
   mCalls.push_back(Call{'b', static_cast<int32>(id), 0.0});
   mGestures.Begin(std::to_string(id));

@@ -242,6 +242,11 @@ class HostComponentHandler final : public Steinberg::Vst::IComponentHandler,
   // checks it).
   vo::GestureLedger mGestures{vo::GestureLedger::kNestingRefused};
 
+  // The kinds of the recorded calls in order, e.g. "bpe".
+  std::string CallKinds() const;
+  // The ledger's problems, each as " problem;" (empty when clean).
+  std::string GestureProblemText() const;
+
   Steinberg::Vst::IContextMenu* PLUGIN_API createContextMenu(
       Steinberg::IPlugView* plugView, const Steinberg::Vst::ParamID* paramID) override;
 

@@ -5,7 +5,7 @@
 // host answers every value request, as a host following its requests does,
 // and its ledger must hold each request inside a touch of its parameter.
 
-#include "HostMouseInput.h"
+#include "HostDesktop.h"
 #include "PluginEditorFixture.h"
 
 namespace fakehost {

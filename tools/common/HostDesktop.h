@@ -1,9 +1,11 @@
 #pragma once
 // What happens on a test host's desktop around a plug-in's editor besides
-// presses on it: the mouse held down in a drag, another window taking the
-// mouse, the clipboard, key chords through the system's input queue and a
-// choice in a window's own context menu. Real on Windows; natively there are
-// no windows, so each does nothing (and answers false where it answers).
+// single presses on it: double clicks (as the window procedure receives them
+// and through the system's input queue), wheel notches, the mouse held down
+// in a drag, another window taking the mouse, the clipboard, key chords
+// through the system's input queue and a choice in a window's own context
+// menu. Real on Windows; natively there are no windows, so each does
+// nothing (and answers false where it answers).
 // Threads: the caller's (the host's user-interface thread).
 
 #include <string>
@@ -31,5 +33,20 @@ void PostPaste(void* window);
 // open, presses accessKey in it (e.g. 'p' for "Paste"). Delivered by the
 // next PumpMessages, which runs the menu.
 void PostContextMenuChoice(void* window, char accessKey);
+
+// A double click of the left button at (x, y) in the window's client
+// pixels, sent as Windows delivers it to a window whose class asks for
+// double clicks: press, release, double click, release.
+void DoubleClickWindow(void* window, int x, int y);
+// The same double click made as real input: the window's top-level window
+// comes to the front, the cursor is put on the window's point and two
+// presses and releases enter the system's input queue, which makes the
+// second press a double click when the window's class asks for one.
+// Delivered by the next PumpMessages; false when the point shows another
+// window or the system refused the input.
+bool InputDoubleClick(void* window, int x, int y);
+// Wheel notches at (x, y) in the window's client pixels, one message per
+// notch (positive: away from the user), with ctrl held or not.
+void WheelWindow(void* window, int x, int y, int notches, bool ctrl = false);
 
 }  // namespace vo

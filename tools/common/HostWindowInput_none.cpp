@@ -4,7 +4,6 @@
 // nothing and nothing is captured.
 
 #include "HostDesktop.h"
-#include "HostMouseInput.h"
 #include "HostWindowing.h"
 
 namespace vo {

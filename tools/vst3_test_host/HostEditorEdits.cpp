@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Checker.h"
-#include "HostMouseInput.h"
+#include "HostDesktop.h"
 #include "HostObjects.h"
 #include "HostWindowing.h"
 #include "HostedPlugin.h"

@@ -19,18 +19,25 @@ int Int32Product(int a, int b)
 // double that no filter or delay stage can overflow on it.
 constexpr double kLargestInput = 1e100;
 
-// Filter histories, delay buffers and the interpolator's last output are never
-// cleared, so a single NaN or infinite sample from the host would silence the
-// instance for good. Such samples become 0 (NaN) or the largest input
-// (infinities and absurd magnitudes, sign kept); real signals pass untouched.
+// The sample the engine takes for a host sample. Filter histories, delay
+// buffers and the interpolator's last output are never cleared, so a single
+// NaN or infinite sample would silence the instance for good, and an infinity
+// held as a huge value would ring out of the filters for hundreds of samples:
+// such samples are silence. Absurd finite magnitudes are held at the largest
+// input, sign kept; real signals pass untouched.
+inline double SanitisedSample(double v)
+{
+  if (std::fabs(v) <= kLargestInput)
+    return v;
+  if (!std::isfinite(v))
+    return 0.0;
+  return std::copysign(kLargestInput, v);
+}
+
 void SanitiseInput(double* samples, size_t count)
 {
   for (size_t i = 0; i < count; ++i)
-  {
-    const double v = samples[i];
-    if (!(std::fabs(v) <= kLargestInput))
-      samples[i] = std::isnan(v) ? 0.0 : std::copysign(kLargestInput, v);
-  }
+    samples[i] = SanitisedSample(samples[i]);
 }
 
 // SanitiseInput and a copy of the result into dry, in one pass.
@@ -38,12 +45,8 @@ void SanitiseAndCopy(double* samples, double* dry, size_t count)
 {
   for (size_t i = 0; i < count; ++i)
   {
-    double v = samples[i];
-    if (!(std::fabs(v) <= kLargestInput))
-    {
-      v = std::isnan(v) ? 0.0 : std::copysign(kLargestInput, v);
-      samples[i] = v;
-    }
+    const double v = SanitisedSample(samples[i]);
+    samples[i] = v;
     dry[i] = v;
   }
 }
@@ -73,6 +76,7 @@ void AudioProcessor::SetOversampling(int factor)
     factor = 1;
   mOversampling = factor;
   DesignAntiAliasFilters();
+  mConfiguredRate = mSampleRate;
   ConfigureForRate();
 }
 

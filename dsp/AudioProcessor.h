@@ -40,9 +40,10 @@ public:
   // bits as the whole block's). A block of 0 or fewer frames does nothing. The per-block buffers
   // live on between blocks and only grow: after the first block of a given
   // size (at a given factor) nothing is allocated. When a buffer cannot be
-  // allocated the block is left unchanged. A NaN input sample is taken as 0
-  // and an infinite or absurdly large one (beyond 1e100) as +-1e100, so that
-  // no bad sample leaves a non-finite value in the engine's lasting state.
+  // allocated the block is left unchanged. A NaN or infinite input sample is
+  // taken as silence (0) and an absurdly large finite one (beyond 1e100) as
+  // +-1e100, so that no bad sample leaves a non-finite value in the engine's
+  // lasting state and every output sample is finite.
   void ProcessOversampled(double* frames, int nFrames);
 
   // Set-up thread; allocates. Grows the per-block buffers for blocks of up to
@@ -51,6 +52,9 @@ public:
   bool ReserveFrames(int maxFrames);
 
   int GetSampleRate() const { return mSampleRate; }
+  // The host rate of the last ConfigureForRate (through SetOversampling); 0
+  // before the first.
+  int GetConfiguredRate() const { return mConfiguredRate; }
   int GetOversampling() const { return mOversampling; }
   double GetMix() const { return mMix; }
   Dsp::ChebyIILowPass<6, 2>& GetUpsamplingFilter() { return mUpsamplingFilter; }
@@ -65,6 +69,9 @@ protected:
   double mMix = 1.0;
   Dsp::ChebyIILowPass<6, 2> mUpsamplingFilter;
   Dsp::ChebyIILowPass<6, 2> mDecimationFilter;
+  // The host rate the oscillator and the delay lines were last configured
+  // for; 0 until then.
+  int mConfiguredRate = 0;
 
   // Set by a derived class (at construction) whose ProcessFrames gives the
   // same results when an oversampled block reaches it in consecutive pieces,

@@ -31,6 +31,9 @@ class VimbraOndelino : public PluginWrapper {
   ~VimbraOndelino() override;
 
   // Host or state-restore thread; takes the plug-in mutex; no allocation.
+  // Hands the host rate to the engine and resets its anti-alias filters; a
+  // rate the oscillator and the delay lines are not set for yet reconfigures
+  // them as an "Oversample" change does.
   void ResetProcessing() override;
   // Any thread that changes parameters; takes the plug-in mutex; no allocation.
   void ParameterChanged(int paramIndex, int changeSource) override;

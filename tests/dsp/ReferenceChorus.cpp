@@ -87,8 +87,10 @@ double DelayLineSample(DelayLine& line, double v)
 void Sanitise(double* samples, size_t count)
 {
   for (size_t i = 0; i < count; ++i)
-    if (!(std::fabs(samples[i]) <= 1e100))
-      samples[i] = std::isnan(samples[i]) ? 0.0 : std::copysign(1e100, samples[i]);
+    if (!std::isfinite(samples[i]))
+      samples[i] = 0.0;
+    else if (std::fabs(samples[i]) > 1e100)
+      samples[i] = std::copysign(1e100, samples[i]);
 }
 
 } // namespace

@@ -79,12 +79,31 @@ TEST(PluginEngine, OversampleRunsTheChorusAtTwiceTheRate) {
 }
 
 TEST(PluginEngine, ResetHandsTheHostRateToTheEngine) {
+  // A state restored before the host announces its rate (as VST3 hosts do):
+  // the reset then configures the oscillator and the delay lines for the new
+  // rate; a reset at the same rate (a new block size) leaves the oscillator's
+  // smoothing alone.
   auto plug = MakePlugin();
-  plug->StoreSampleRate(96000.7);
+  SetParam(*plug, VimbraOndelino::kModeI, 1.0);  // 0.5 Hz
+  SetParam(*plug, VimbraOndelino::kOversample, 1.0);
+  const Ondelino& chorus = plug->Chorus();
+  struct Step {
+    double hostRate;
+    int rate, lfoRate;
+  };
+  const Step steps[] = {{44100.0, 44100, 88200}, {96000.7, 96000, 192000}, {22050.0, 22050, 44100}};
+  for (const Step& step : steps) {
+    plug->StoreSampleRate(step.hostRate);
+    plug->ResetProcessing();
+    EXPECT_EQ(chorus.GetSampleRate(), step.rate);  // truncated
+    EXPECT_EQ(chorus.mLfo.mSampleRate, step.lfoRate);
+    EXPECT_EQ(chorus.mLfo.mPeriod, 2 * step.lfoRate);
+  }
+  RunBlocks(*plug, Stereo(64, 0.5f), 64);
+  const double smoothed = chorus.mLfo.mSmoother1.state;
+  EXPECT_NE(smoothed, 0.0);
   plug->ResetProcessing();
-  EXPECT_EQ(plug->Chorus().GetSampleRate(), 96000);  // truncated
-  // The oscillator follows only with the next "Oversample" change.
-  EXPECT_EQ(plug->Chorus().mLfo.mSampleRate, 44100);
+  EXPECT_EQ(chorus.mLfo.mSmoother1.state, smoothed);
 }
 
 TEST(PluginEngine, UnknownParameterIndexIsIgnored) {

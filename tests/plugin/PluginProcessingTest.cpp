@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "AllocationCounter.h"
 #include "PluginTestUtil.h"
@@ -210,4 +211,38 @@ TEST(PluginProcessing, LowHostRatesGiveFiniteOutputAtTheInputLevel) {
       EXPECT_LT(std::fabs(levelDb), 4.0);
     }
   }
+}
+
+// NaN and infinite host samples are silence, and the largest finite floats at
+// the highest gains saturate rather than overflow the 32-bit output: every
+// output sample is finite, with "Analog Emu." and "Oversample" off and on.
+TEST(PluginProcessing, AnyInputGivesFiniteOutput) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const float bad[] = {std::numeric_limits<float>::quiet_NaN(), inf, -inf};
+  for (const double emu : {0.0, 1.0})
+    for (const double oversample : {0.0, 1.0}) {
+      SCOPED_TRACE(testing::Message() << "emu " << emu << " oversample " << oversample);
+      auto withBad = MakePlugin(), withZeros = MakePlugin(), withHuge = MakePlugin();
+      for (VimbraOndelino* plug : {withBad.get(), withZeros.get(), withHuge.get()}) {
+        Prepare(*plug);
+        SetParam(*plug, VimbraOndelino::kAnalogHiss, 0.0);
+        SetParam(*plug, VimbraOndelino::kAnalogEmu, emu);
+        SetParam(*plug, VimbraOndelino::kOversample, oversample);
+      }
+      SetParam(*withHuge, VimbraOndelino::kInput, 12.0);
+      SetParam(*withHuge, VimbraOndelino::kOutput, 12.0);
+      Stereo in(4096, 0.25f), zeros(4096, 0.25f), huge(4096, std::numeric_limits<float>::max());
+      for (size_t i = 0; i < 3; ++i) {
+        in.l[100 + i] = in.r[200 + i] = bad[i];
+        zeros.l[100 + i] = zeros.r[200 + i] = 0.0f;
+        huge.r[i] = -std::numeric_limits<float>::max();
+      }
+      const Stereo out = RunBlocks(*withBad, in, 512), expected = RunBlocks(*withZeros, zeros, 512);
+      const Stereo hugeOut = RunBlocks(*withHuge, huge, 512);
+      for (size_t i = 0; i < out.l.size(); ++i) {
+        ASSERT_TRUE(out.l[i] == expected.l[i] && out.r[i] == expected.r[i]) << i;
+        ASSERT_TRUE(std::isfinite(out.l[i]) && std::isfinite(out.r[i])) << i;
+        ASSERT_TRUE(std::isfinite(hugeOut.l[i]) && std::isfinite(hugeOut.r[i])) << i;
+      }
+    }
 }

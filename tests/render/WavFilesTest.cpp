@@ -1,9 +1,11 @@
 // The WAV reader and writer the render tool and the test hosts share: every
 // taken sample format decodes to the right values whatever the chunk layout
-// or the block size read, the writer's header states what was written, and
-// its size limit holds.
+// or the block size read, the writer's header states what was written, its
+// size limit holds, and it replaces an earlier file only when complete; the
+// one 64-to-32-bit sample conversion they share.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "AudioCompare.h"
+#include "FloatSample.h"
 #include "WavFile.h"
 #include "WavReader.h"
 #include "WavWriter.h"
@@ -181,11 +184,12 @@ Bytes Ramp(int frames) {
 
 TEST(WavReader, DataSizeNeverWrittenReadsToTheEndOfTheFile) {
   // Recorders that never patch the header leave 0, streaming writers
-  // 0xFFFFFFFF; the frames follow all the same. The test hosts read through
-  // ReadWavFile, the render tool through the reader itself.
+  // 0xFFFFFFFF or 0x7FFFF000; the frames follow all the same. The test hosts
+  // read through ReadWavFile, the render tool through the reader itself.
   const Bytes data = Ramp(2000);
-  for (const uint32_t declared : {0u, 0xFFFFFFFFu}) {
-    SCOPED_TRACE(declared);
+  for (const char* stated : {"0", "0xFFFFFFFF", "0x7FFFF000"}) {
+    SCOPED_TRACE(stated);
+    const auto declared = static_cast<uint32_t>(std::stoul(stated, nullptr, 0));
     Bytes file = Riff({FormatChunk(1, 1, 44100, 16)});
     Put(file, "data");
     Put(file, declared, 4);
@@ -196,7 +200,7 @@ TEST(WavReader, DataSizeNeverWrittenReadsToTheEndOfTheFile) {
     ASSERT_TRUE(reader.Open(path, &error)) << error;
     EXPECT_EQ(2000, reader.Frames());
     EXPECT_EQ("wavfiles_test_unwritten.wav: the data chunk's size was never written (it states " +
-                  std::string(declared ? "0xFFFFFFFF" : "0") + "); the 2000 frames to the end of the file are read",
+                  std::string(stated) + "); the 2000 frames to the end of the file are read",
               reader.Warning());
     const auto samples = ReadAll(reader, 1, 777);
     ASSERT_EQ(2000u, samples[0].size());
@@ -290,20 +294,67 @@ TEST(WavWriter, HeaderStatesWhatWasWrittenAndReadsBack) {
   EXPECT_EQ(right[1234], audio.samples[1][1234]);
   FILE* f = std::fopen(path.c_str(), "rb");
   ASSERT_NE(nullptr, f);
-  unsigned char header[44];
-  ASSERT_EQ(44u, std::fread(header, 1, 44, f));
+  unsigned char header[58];
+  ASSERT_EQ(58u, std::fread(header, 1, 58, f));
   std::fclose(f);
   auto le32 = [&](int at) {
     return uint32_t{header[at]} | uint32_t{header[at + 1]} << 8 | uint32_t{header[at + 2]} << 16 |
            uint32_t{header[at + 3]} << 24;
   };
-  EXPECT_EQ(36u + 24000u, le32(4));
-  EXPECT_EQ(24000u, le32(40));
+  // A float format chunk with its extension size (0), a fact chunk.
+  EXPECT_EQ(50u + 24000u, le32(4));
+  EXPECT_EQ(18u, le32(16));
+  EXPECT_EQ(0u, le32(36) & 0xFFFF);
+  EXPECT_EQ(0, std::memcmp(header + 38, "fact", 4));
+  EXPECT_EQ(3000u, le32(46));
+  EXPECT_EQ(24000u, le32(54));
+}
+
+Bytes FileBytes(const std::string& path) {
+  Bytes bytes;
+  if (FILE* f = std::fopen(path.c_str(), "rb")) {
+    for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<unsigned char>(c));
+    std::fclose(f);
+  }
+  return bytes;
+}
+
+TEST(WavWriter, ReplacesAnEarlierFileOnlyWhenClosed) {
+  // Abandoned (destroyed unclosed), failed, or closed: the earlier file stays
+  // byte for byte or is replaced whole, and no temporary stays beside it.
+  const std::string path = "wavfiles_test_replaced.wav";
+  const Bytes earlier = {'e', 'a', 'r', 'l', 'i', 'e', 'r'};
+  const float sample = 0.5f;
+  const float* channels[1] = {&sample};
+  enum Ending { kAbandoned, kFailed, kClosed };
+  for (const Ending ending : {kAbandoned, kFailed, kClosed}) {
+    SCOPED_TRACE(ending);
+    WriteFile("replaced", earlier);
+    std::string temporary, error;
+    {
+      vo::WavWriter writer;
+      ASSERT_TRUE(writer.Open(path, 8000, 1, &error)) << error;
+      temporary = writer.TemporaryPath();
+      EXPECT_EQ(0u, temporary.find(".wavfiles_test_replaced.wav.")) << temporary;
+      // More than the header can state fails the file.
+      const int64_t frames = ending == kFailed ? vo::WavWriter::MaxFrames(1) + 1 : 1;
+      EXPECT_EQ(ending != kFailed, writer.Write(channels, frames));
+      if (ending != kAbandoned) {
+        EXPECT_EQ(ending == kClosed, writer.Close(&error));
+      }
+    }
+    EXPECT_EQ(nullptr, std::fopen(temporary.c_str(), "rb"));
+    const Bytes now = FileBytes(path);
+    EXPECT_EQ(ending == kClosed ? 58u + 4u : earlier.size(), now.size());
+    if (ending != kClosed) {
+      EXPECT_EQ(earlier, now);
+    }
+  }
 }
 
 TEST(WavWriter, RefusesMoreThanTheHeaderCanStateAndLeavesNoFile) {
   // Stereo 32-bit float: 8 bytes a frame within 4 GB less the header's 36.
-  EXPECT_EQ((0xFFFFFFFFLL - 36) / 8, vo::WavWriter::MaxFrames(2));
+  EXPECT_EQ((0xFFFFFFFFLL - 50) / 8, vo::WavWriter::MaxFrames(2));
   const std::string path = "wavfiles_test_limit.wav";
   std::string error;
   {
@@ -333,6 +384,34 @@ TEST(AudioCompare, NanCountsAsAnInfiniteDifference) {
   output.samples.pop_back();
   output.channels = 1;
   EXPECT_EQ(1, vo::CompareWithWavFile(output, "wavfiles_test_reference.wav", 1e300));
+  vo::AudioData otherRate = reference;
+  otherRate.sampleRate = 48000;
+  EXPECT_EQ(1, vo::CompareWithWavFile(otherRate, "wavfiles_test_reference.wav", 1e300));
+}
+
+TEST(FloatSample, ClampsFiniteValuesBeyondTheFloatRangeAndPassesNonFinite) {
+  const double beyond = std::nextafter(static_cast<double>(FLT_MAX), INFINITY);
+  const std::pair<double, float> cases[] = {{0.25, 0.25f},      {FLT_MAX, FLT_MAX},     {-FLT_MAX, -FLT_MAX},
+                                            {1e-300, 0.0f},     {beyond, FLT_MAX},      {-1e300, -FLT_MAX},
+                                            {INFINITY, INFINITY}, {-INFINITY, -INFINITY}, {NAN, NAN}};
+  vo::FloatSampleTally tally;
+  for (const auto& [in, out] : cases) {
+    const float got = vo::FloatSample(in, &tally);
+    EXPECT_TRUE(got == out || (std::isnan(got) && std::isnan(out))) << in << " -> " << got;
+  }
+  EXPECT_EQ(2, tally.clamped);
+  EXPECT_EQ(3, tally.nonFinite);
+  // The writer converts 64-bit samples the same way: no infinity for 1e300.
+  const double loud[2] = {1e300, -1e300};
+  const double* channel[1] = {loud};
+  std::string error;
+  vo::WavWriter writer;
+  ASSERT_TRUE(writer.Open("wavfiles_test_clamped.wav", 44100, 1, &error) && writer.Write(channel, 2) &&
+              writer.Close(&error))
+      << error;
+  vo::AudioData audio;
+  ASSERT_TRUE(vo::ReadWavFile("wavfiles_test_clamped.wav", &audio, &error)) << error;
+  EXPECT_EQ((std::vector<double>{FLT_MAX, -FLT_MAX}), audio.samples[0]);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "PluginRender.h"
 
 #include "AudioCompare.h"
+#include "FloatSample.h"
 #include "PluginSession.h"
 #include "TestSignal.h"
 #include "WavFile.h"
@@ -59,8 +60,8 @@ double Render(HostedEffect& effect, const vo::AudioData& in,
     std::fill(inL.begin(), inL.end(), 0.0f);
     std::fill(inR.begin(), inR.end(), 0.0f);
     for (int i = 0; i < n; ++i) {
-      inL[i] = static_cast<float>(in.samples[0][start + i]);
-      inR[i] = static_cast<float>(in.samples[1][start + i]);
+      inL[i] = vo::FloatSample(in.samples[0][start + i]);
+      inR[i] = vo::FloatSample(in.samples[1][start + i]);
     }
     const auto begin = std::chrono::steady_clock::now();
     effect.Render(inputs, outputs, blockFrames);

@@ -13,15 +13,20 @@ int CompareWithWavFile(FrameSource& output, const std::string& referencePath, do
   WavReader reference;
   std::string error;
   if (!reference.Open(referencePath, &error)) {
-    std::printf("%s\n", error.c_str());
+    std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
   // Compared as far as the file goes, and said so as for an input.
   if (!reference.Warning().empty()) std::fprintf(stderr, "%s\n", reference.Warning().c_str());
+  if (reference.SampleRate() != output.SampleRate()) {
+    std::fprintf(stderr, "reference %s is at %d Hz, the output at %d Hz\n", referencePath.c_str(),
+                 reference.SampleRate(), output.SampleRate());
+    return 1;
+  }
   if (reference.Frames() != output.Frames() || reference.Channels() != output.Channels()) {
-    std::printf("reference has %lld frames x %d channels, output %lld x %d\n",
-                static_cast<long long>(reference.Frames()), reference.Channels(),
-                static_cast<long long>(output.Frames()), output.Channels());
+    std::fprintf(stderr, "reference has %lld frames x %d channels, output %lld x %d\n",
+                 static_cast<long long>(reference.Frames()), reference.Channels(),
+                 static_cast<long long>(output.Frames()), output.Channels());
     return 1;
   }
   constexpr int64_t kBlock = 4096;
@@ -38,7 +43,7 @@ int CompareWithWavFile(FrameSource& output, const std::string& referencePath, do
     const int64_t want = std::min(kBlock, output.Frames() - done);
     if (output.Read(outChannels.data(), count, want) != want ||
         reference.Read(refChannels.data(), count, want) != want) {
-      std::printf("cannot read the output or %s to its end\n", referencePath.c_str());
+      std::fprintf(stderr, "cannot read the output or %s to its end\n", referencePath.c_str());
       return 1;
     }
     for (int c = 0; c < count; ++c) {
@@ -49,8 +54,8 @@ int CompareWithWavFile(FrameSource& output, const std::string& referencePath, do
     }
     done += want;
   }
-  std::printf("largest difference from %s: %.3g (tolerance %.3g)\n", referencePath.c_str(), worst,
-              tolerance);
+  std::fprintf(stderr, "largest difference from %s: %.3g (tolerance %.3g)\n", referencePath.c_str(), worst,
+               tolerance);
   return worst <= tolerance ? 0 : 1;
 }
 

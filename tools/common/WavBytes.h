@@ -35,7 +35,10 @@ inline int64_t Size(FILE* file) {
 #endif
 }
 
-constexpr int kHeaderBytes = 44;  // RIFF header, 16-byte format chunk, data chunk header
+// What the writer puts before the samples: the RIFF header, an 18-byte float
+// format chunk, a fact chunk (the frame count, which non-PCM files carry) and
+// the data chunk's header.
+constexpr int kHeaderBytes = 58;
 // The RIFF size field counts everything after itself and is 32-bit.
 constexpr int64_t kMaxDataBytes = 0xFFFFFFFFLL - (kHeaderBytes - 8);
 

@@ -15,8 +15,16 @@ constexpr uint32_t kTagPcm = 1, kTagFloat = 3, kTagExtensible = 0xFFFE;
 // memory stays the same whatever the file's length (at least one frame is
 // read, however many channels it has).
 constexpr size_t kReadBytes = 1 << 16;
-// Data sizes a writer leaves when it never comes back to fill in the header.
-constexpr int64_t kSizeNotWritten = 0, kSizeStreaming = 0xFFFFFFFFLL;
+// Data sizes a writer leaves when it never comes back to fill in the header:
+// nothing yet, the largest size, and the largest a signed 32-bit size holds
+// rounded down to 4096 bytes (what writers streaming to a pipe put there).
+constexpr int64_t kSizeNotWritten = 0, kSizeStreaming = 0xFFFFFFFFLL, kSizeStreamingSigned = 0x7FFFF000LL;
+
+std::string SizeText(int64_t size) {
+  char text[16];
+  std::snprintf(text, sizeof text, size == 0 ? "0" : "0x%llX", static_cast<unsigned long long>(size));
+  return text;
+}
 
 // Four characters of printable ASCII, as every chunk id is.
 bool IsChunkId(const unsigned char* p) {
@@ -86,6 +94,10 @@ bool WavReader::Open(const std::string& path, std::string* error) {
     *error = path + ": the WAV header is truncated";
     return false;
   }
+  if (got == sizeof riff && !std::memcmp(riff, "RF64", 4)) {
+    *error = path + " is an RF64 file, which is not read (WAV files up to 4 GB are)";
+    return false;
+  }
   if (!riffStart || std::memcmp(riff + 8, "WAVE", 4)) {
     *error = path + " is not a WAV file";
     return false;
@@ -121,8 +133,11 @@ bool WavReader::FindChunks(const std::string& path, Format* format, std::string*
     const int64_t body = pos + 8;
     const bool data = !std::memcmp(header, "data", 4) && mDataOffset < 0;
     // A chunk cut off by the end of the file holds what is there; a data
-    // chunk whose size was never written holds everything to the end.
-    const bool unknown = data && (declared == kSizeNotWritten || declared == kSizeStreaming);
+    // chunk whose size was never written holds everything to the end. The
+    // signed placeholder is a size a file can really have: it is taken as
+    // one only when the file holds less.
+    const bool unknown = data && (declared == kSizeNotWritten || declared == kSizeStreaming ||
+                                  (declared == kSizeStreamingSigned && declared > mFileSize - body));
     const int64_t size = unknown ? mFileSize - body : std::min(declared, mFileSize - body);
     if (!std::memcmp(header, "fmt ", 4)) {
       unsigned char fmt[26] = {};
@@ -185,7 +200,7 @@ bool WavReader::StepOverPad(const std::string& path, const unsigned char* id, in
 void WavReader::SetWarning(const std::string& path) {
   if (mDataSizeUnknown) {
     mWarning = path + ": the data chunk's size was never written (it states " +
-               (mDeclaredDataSize == kSizeNotWritten ? "0" : "0xFFFFFFFF") + "); the " + FrameCount(mFrames) +
+               SizeText(mDeclaredDataSize) + "); the " + FrameCount(mFrames) +
                " to the end of the file are read";
   } else if (mDeclaredFrames > mFrames) {
     mWarning = path + " ends before its declared data: it holds " + std::to_string(mFrames) + " of " +

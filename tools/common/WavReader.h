@@ -5,7 +5,8 @@
 // plain or in the extensible format.
 //
 // Files as recorders and streaming writers leave them are read too: a data
-// chunk whose size was never filled in (0 or 0xFFFFFFFF) or that claims more
+// chunk whose size was never filled in (0, 0xFFFFFFFF, or 0x7FFFF000 beyond
+// the file's end) or that claims more
 // than the file holds is read to the end of the file, and an odd-sized chunk
 // written without its pad byte is stepped over when the next chunk's id
 // stands right after it. Warning() says when the data read is not the data
@@ -39,8 +40,8 @@ class WavReader : public FrameSource {
   int Channels() const override { return mChannels; }
   int64_t Frames() const override { return mFrames; }
   // The frames the data chunk declares; more than Frames() when the file
-  // ends before its declared data (0 or 0xFFFFFFFF bytes' worth when its size
-  // was never filled in).
+  // ends before its declared data (the placeholder's worth when its size was
+  // never filled in).
   int64_t DeclaredFrames() const { return mDeclaredFrames; }
   int64_t Read(double* const* channels, int count, int64_t maxFrames) override;
 
@@ -63,7 +64,7 @@ class WavReader : public FrameSource {
   int64_t mDataOffset = -1;
   int64_t mDataSize = 0;  // as much of the declared size as the file holds
   int64_t mDeclaredDataSize = 0;
-  bool mDataSizeUnknown = false;  // 0 or 0xFFFFFFFF: read to the end of the file
+  bool mDataSizeUnknown = false;  // a placeholder size: read to the end of the file
   std::string mWarning;
   bool mFloat = false;
   int mRate = 0;

@@ -1,9 +1,13 @@
 #pragma once
 // Writes a 32-bit float RIFF/WAVE file front to back: opened (and so checked
 // for being writable) before any audio exists, frames appended block by
-// block, the sizes in the header filled in when it is closed. A file not
-// completed by a successful Close is removed, so that no partial render is
-// mistaken for a whole one.
+// block, the sizes in the header filled in when it is closed.
+//
+// The frames go to a temporary file beside the target, which a successful
+// Close moves over it: until then an earlier file of that name stays as it
+// was, and a render that fails or is abandoned leaves neither a partial file
+// nor the temporary. A target that exists and is no regular file (a device
+// such as /dev/null, a pipe) is written directly.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -19,28 +23,35 @@ class WavWriter {
   WavWriter() = default;
   WavWriter(const WavWriter&) = delete;
   WavWriter& operator=(const WavWriter&) = delete;
+  // Discards what was not completed by Close.
   ~WavWriter();
 
-  // Creates (or empties) the file and writes a header. False, with the file
+  // Creates the temporary file and writes a header. False, with the target
   // and the reason in *error, when it cannot.
   bool Open(const std::string& path, int sampleRate, int channels, std::string* error);
-  // Appends frames from one array per channel. False once writing failed or
-  // the file would grow beyond what its header can state.
+  // Appends frames from one array per channel; 64-bit samples are converted
+  // as FloatSample does (never an infinity for a finite value). False once
+  // writing failed or the file would grow beyond what its header can state.
   bool Write(const float* const* channels, int64_t frames);
   bool Write(const double* const* channels, int64_t frames);
-  // Completes the header and closes the file; false with *error (and the
-  // file removed) when any write failed.
+  // Completes the header, closes the file and moves it over the target;
+  // false with *error (and the temporary removed) when any step failed.
   bool Close(std::string* error);
+  // Gives the file up: the temporary is removed, the target left untouched.
+  void Discard();
+  // The temporary being written ("" when writing the target directly).
+  const std::string& TemporaryPath() const { return mTemporary; }
 
  private:
   template <class Sample>
   bool Append(const Sample* const* channels, int64_t frames);
   bool Flush();
-  void Discard();
-  void RemoveFile() const;
+  // Moves the completed temporary over the target; false with mFailure.
+  bool Replace();
 
   FILE* mFile = nullptr;
-  std::string mPath;
+  std::string mPath;       // the target
+  std::string mTemporary;  // written instead of the target; "" when none
   int mChannels = 0;
   int mHeaderRate = 0;
   int64_t mFrames = 0;

@@ -4,8 +4,10 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <type_traits>
 
 #include "AudioCompare.h"
+#include "FloatSample.h"
 #include "HostObjects.h"
 #include "HostedPlugin.h"
 #include "TestSignal.h"
@@ -47,6 +49,16 @@ void SetBusBuffers(Vst::AudioBusBuffers& bus, StereoBuffers<double>& buffers) {
   bus.channelBuffers64 = buffers.channels;
 }
 
+// A sample as the host hands it over: 64-bit as read, 32-bit as the render
+// tool converts it (a finite value beyond the float range clamped).
+template <class Sample>
+Sample HostSample(double value) {
+  if constexpr (std::is_same_v<Sample, float>)
+    return FloatSample(value);
+  else
+    return value;
+}
+
 // The signal as exactly two channels.
 AudioData Stereo(AudioData audio) {
   if (audio.channels == 1) audio.samples.push_back(audio.samples[0]);
@@ -75,8 +87,8 @@ double Process(HostedPlugin& plug, HostParameterChanges& changes, const AudioDat
   for (int start = 0; start < total; start += blockFrames) {
     const int n = std::min(blockFrames, total - start);
     for (int i = 0; i < n; ++i) {
-      input.left[static_cast<size_t>(i)] = static_cast<Sample>(in.samples[0][static_cast<size_t>(start + i)]);
-      input.right[static_cast<size_t>(i)] = static_cast<Sample>(in.samples[1][static_cast<size_t>(start + i)]);
+      input.left[static_cast<size_t>(i)] = HostSample<Sample>(in.samples[0][static_cast<size_t>(start + i)]);
+      input.right[static_cast<size_t>(i)] = HostSample<Sample>(in.samples[1][static_cast<size_t>(start + i)]);
     }
     Vst::ProcessData data = MainBusesProcessData(
         inBus, outBus, n, sizeof(Sample) == 8 ? Vst::kSample64 : Vst::kSample32, &changes);

@@ -288,6 +288,14 @@ echo "== the output replaces an earlier file only when complete"
 printf earlier >earlier.wav
 expect 0 rendered --in in.wav --out earlier.wav
 [ "$(size earlier.wav)" -eq $((hdr + 8 * 1000)) ] || { echo "FAILED: earlier.wav not replaced"; failures=$((failures + 1)); }
+# Through a symbolic link the file it names is replaced, keeping its
+# permissions (a POSIX file system only: not under Wine).
+if [ ${#tool[@]} -eq 1 ]; then
+  printf earlier >linked.wav && chmod 640 linked.wav && ln -sf linked.wav link.wav
+  expect 0 rendered --in in.wav --out link.wav
+  [ -L link.wav ] && [ "$(size linked.wav)" -eq $((hdr + 8 * 1000)) ] && [ "$(stat -c %a linked.wav)" = 640 ] ||
+    { echo "FAILED: link.wav not written through"; failures=$((failures + 1)); }
+fi
 
 echo "== progress only on a terminal"
 # Three minutes of audio, oversampled, usually take more than the few seconds

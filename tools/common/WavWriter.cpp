@@ -75,7 +75,15 @@ bool WavWriter::Open(const std::string& path, int sampleRate, int channels, std:
   std::error_code ignored;
   const auto status = std::filesystem::status(path, ignored);
   const bool direct = std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
-  mTemporary = direct ? "" : TemporaryBeside(path);
+  // A symbolic link is written through: the file it names is replaced (and
+  // keeps its permissions), not the link.
+  mTarget = path;
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ignored))) {
+    const auto resolved = std::filesystem::weakly_canonical(path, ignored);
+    if (!ignored) mTarget = resolved.string();
+  }
+  mKeepsPermissions = std::filesystem::is_regular_file(status);
+  mTemporary = direct ? "" : TemporaryBeside(mTarget);
   mFile = fopen(direct ? path.c_str() : mTemporary.c_str(), "wb");
   if (!mFile) {
     *error = "cannot write " + path + ": " + std::strerror(errno);
@@ -134,12 +142,16 @@ bool WavWriter::Flush() {
 }
 
 bool WavWriter::Replace() {
+  if (mKeepsPermissions) {
+    std::error_code ignored;  // the default permissions are no failure
+    std::filesystem::permissions(mTemporary, std::filesystem::status(mTarget, ignored).permissions(), ignored);
+  }
 #ifdef _WIN32
   // rename() will not replace an existing file on Windows.
-  const bool moved = MoveFileExA(mTemporary.c_str(), mPath.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  const bool moved = MoveFileExA(mTemporary.c_str(), mTarget.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
   if (!moved) mFailure = "cannot replace it (Windows error " + std::to_string(GetLastError()) + ")";
 #else
-  const bool moved = std::rename(mTemporary.c_str(), mPath.c_str()) == 0;
+  const bool moved = std::rename(mTemporary.c_str(), mTarget.c_str()) == 0;
   if (!moved) mFailure = std::strerror(errno);
 #endif
   if (moved) mTemporary.clear();

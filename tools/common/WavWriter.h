@@ -7,7 +7,8 @@
 // Close moves over it: until then an earlier file of that name stays as it
 // was, and a render that fails or is abandoned leaves neither a partial file
 // nor the temporary. A target that exists and is no regular file (a device
-// such as /dev/null, a pipe) is written directly.
+// such as /dev/null, a pipe) is written directly; a symbolic link is written
+// through, and a replaced file keeps its permissions.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -50,7 +51,9 @@ class WavWriter {
   bool Replace();
 
   FILE* mFile = nullptr;
-  std::string mPath;       // the target
+  std::string mPath;       // the target as given
+  std::string mTarget;     // the file replaced: mPath, or the file its link names
+  bool mKeepsPermissions = false;  // the target exists: the new file takes its permissions
   std::string mTemporary;  // written instead of the target; "" when none
   int mChannels = 0;
   int mHeaderRate = 0;

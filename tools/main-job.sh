@@ -9,7 +9,9 @@
 #   - through the Windows AAX deliverable, loaded from its bundle folder
 #     build/windows/VimbraOndelino.aaxplugin by the AAX test host under
 #     Wine, with parameters set through the host's parameter interface,
-#     compared with the native render.
+#     compared with the native render;
+#   - the same comparisons again with the test signal at 48 kHz, a host
+#     rate other than the plug-in's 44.1 kHz of construction.
 # Then each Windows deliverable's editor is opened by its test host after a
 # second of the test signal and written to build/render/editor.png (VST3)
 # and build/render/editor-aax.png (AAX), and the editor's full repaint is
@@ -21,7 +23,7 @@ cd "$root"
 
 bash tools/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVO_BENCHMARKS=ON -DVO_BUILD_TESTS=OFF >/dev/null
-ninja -C build/release vo_render >/dev/null
+ninja -C build/release vo_render vo_signal >/dev/null
 cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 ninja -C build/windows VimbraOndelino_vst3 vst3_test_host VimbraOndelino_aax aax_plugin_host plugin_editor_bench >/dev/null
@@ -52,17 +54,24 @@ run_host() {
 }
 settings=(--set "Mode I=0" --set "Mode II=1" --set "Dry/Wet=70" --set "Analog Hiss=0")
 render reference-mode2 "${settings[@]}"
+build/release/tools/signals/vo_signal chords 48000 4 build/render/signal-48k.wav
+render reference-mode2-48k --in build/render/signal-48k.wav "${settings[@]}"
+at48k=(--in build/render/signal-48k.wav "${settings[@]}" --compare build/render/reference-mode2-48k.wav)
 host=build/windows/tools/vst3_test_host/vst3_test_host.exe
 module=build/windows/VimbraOndelino.vst3
 run_host "$host" render "$module" --out build/render/vst3-mode2-32bit.wav "${settings[@]}" \
   --compare build/render/reference-mode2.wav
 run_host "$host" render "$module" --out build/render/vst3-mode2-64bit.wav "${settings[@]}" --double \
   --compare build/render/reference-mode2.wav
+run_host "$host" render "$module" --out build/render/vst3-mode2-48k-32bit.wav "${at48k[@]}"
+run_host "$host" render "$module" --out build/render/vst3-mode2-48k-64bit.wav "${at48k[@]}" --double
 
 echo "== through VimbraOndelino.aaxplugin under Wine"
 run_host build/windows/tools/aax_test_host/aax_plugin_host.exe render \
   build/windows/VimbraOndelino.aaxplugin --out build/render/aax-mode2.wav "${settings[@]}" \
   --compare build/render/reference-mode2.wav
+run_host build/windows/tools/aax_test_host/aax_plugin_host.exe render \
+  build/windows/VimbraOndelino.aaxplugin --out build/render/aax-mode2-48k.wav "${at48k[@]}"
 
 echo "== the editor in both deliverables under Wine"
 # Each host opens the editor as a host does, runs a second of the test

@@ -390,3 +390,41 @@ TEST(Vst3RealTime, BlocksAfterTheFirstOfTheirSizeAllocateNothing) {
   for (int i = 0; i < 20; ++i) plug->process(wide.data);
   EXPECT_EQ(counter.Allocations(), 0);
 }
+
+// A host opening a project restores its state (here with "Oversample" on)
+// before it sets up processing, and sets up again at each new rate: the
+// chorus runs at twice each rate, exactly as one whose "Oversample" the
+// user switched on again at that rate.
+TEST(Vst3Process, AStateRestoredBeforeTheSetUpRunsAtEveryLaterRate) {
+  PlugRef<VimbraOndelino> saver(new VimbraOndelino), plug(new VimbraOndelino), toggled(new VimbraOndelino);
+  saver->initialize(nullptr);
+  saver->setParamNormalized(VimbraOndelino::kOversample, 1.0);
+  saver->setParamNormalized(VimbraOndelino::kAnalogHiss, 0.0);
+  HostStream saved;
+  ASSERT_EQ(saver->getState(&saved), kResultOk);
+  StereoBlock<float> block(512), reference(512);
+  for (VimbraOndelino* p : {plug.get(), toggled.get()}) {
+    InitializeWithBuses(p);
+    HostStream state(saved.Bytes());
+    ASSERT_EQ(p->setState(&state), kResultOk);
+  }
+  for (const int rate : {48000, 96000}) {
+    ProcessSetup setup = MakeSetup(kSample32, 512);
+    setup.sampleRate = rate;
+    ASSERT_EQ(plug->setupProcessing(setup), kResultOk);
+    ASSERT_EQ(toggled->setupProcessing(setup), kResultOk);
+    HostParameterChanges changes;
+    changes.Add(VimbraOndelino::kOversample, 1.0);
+    reference.data.inputParameterChanges = &changes;
+    for (int i = 0; i < 8; ++i) {
+      block.Fill();
+      reference.Fill();
+      plug->process(block.data);
+      toggled->process(reference.data);
+      changes.Clear();
+    }
+    EXPECT_EQ(plug->Chorus().mLfo.mSampleRate, 2 * rate);
+    EXPECT_EQ(plug->Chorus().mLfo.mPeriod, 4 * rate);  // "Mode I Rate" 0.5 Hz
+    EXPECT_EQ(block.out, reference.out) << rate;
+  }
+}

@@ -105,5 +105,11 @@ if(TARGET VimbraOndelino_aax)
               --out ${out}/aax_render_wav.wav --set "Analog Hiss=0"
               --compare ${out}/aax_reference_wav.wav --tolerance 1e-6
       LABELS aax macform FIXTURES_REQUIRED aax_reference aax_reference_wav)
+    # Inputs at other host rates and holding NaN and infinities, compared with
+    # the render tool's renders (tools/signals makes the inputs).
+    include(${CMAKE_SOURCE_DIR}/tools/signals/DeliverableRenders.cmake)
+    set(host aax_plugin_host render ${plugin_module})
+    vo_register_rate_renders(NAME aax_plugin LABELS aax COMMAND ${host} TOLERANCE 1e-6)
+    vo_register_nonfinite_renders(NAME aax_plugin LABELS aax COMMAND ${host} TOLERANCE 1e-6)
   endif()
 endif()

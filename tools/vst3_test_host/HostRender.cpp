@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "AudioCompare.h"
 #include "FloatSample.h"
@@ -108,6 +110,35 @@ double Process(HostedPlugin& plug, HostParameterChanges& changes, const AudioDat
   return seconds;
 }
 
+using Setting = std::pair<Vst::ParamID, Vst::ParamValue>;
+
+// The settings as parameter ids and normalised values; a name the plug-in
+// does not know, or a value that is no number, is said and sets *result.
+std::vector<Setting> NormalizedSettings(HostedPlugin& plug, const RenderOptions& options, int* result) {
+  std::vector<Setting> settings;
+  for (const auto& setting : options.settings) {
+    const long long id = plug.FindParameter(setting.first);
+    double plain = 0.0;
+    if (id < 0 || !vo::ParseNumber(setting.second, &plain)) {
+      std::printf("no parameter \"%s\" takes \"%s\"\n", setting.first.c_str(), setting.second.c_str());
+      *result = 1;
+      continue;
+    }
+    const auto paramId = static_cast<Vst::ParamID>(id);
+    settings.emplace_back(paramId, plug.Controller()->plainParamToNormalized(paramId, plain));
+  }
+  return settings;
+}
+
+// The state a project saved with these settings holds: another instance's,
+// set through its edit controller (as the user's edits were) and read back.
+std::vector<uint8_t> SavedState(IPluginFactory* factory, FUnknown* host, const std::vector<Setting>& settings) {
+  HostedPlugin saver(factory);
+  if (!saver.Ok() || !saver.Initialize(host)) return {};
+  for (const Setting& setting : settings) saver.Controller()->setParamNormalized(setting.first, setting.second);
+  return saver.State();
+}
+
 }  // namespace
 
 int RunRender(const PluginModule& module, const RenderOptions& options) {
@@ -145,16 +176,15 @@ int RunRender(const PluginModule& module, const RenderOptions& options) {
       result = 1;
     } else {
       HostParameterChanges changes;
-      for (const auto& setting : options.settings) {
-        const long long id = plug.FindParameter(setting.first);
-        double plain = 0.0;
-        if (id < 0 || !vo::ParseNumber(setting.second, &plain)) {
-          std::printf("no parameter \"%s\" takes \"%s\"\n", setting.first.c_str(), setting.second.c_str());
+      const std::vector<Setting> settings = NormalizedSettings(plug, options, &result);
+      if (options.restore) {
+        HostStream saved(SavedState(factory, &host, settings));
+        if (plug.Component()->setState(&saved) != kResultOk) {
+          std::printf("the plug-in refused the saved state\n");
           result = 1;
-          continue;
         }
-        const auto paramId = static_cast<Vst::ParamID>(id);
-        changes.Add(paramId, plug.Controller()->plainParamToNormalized(paramId, plain));
+      } else {
+        for (const Setting& setting : settings) changes.Add(setting.first, setting.second);
       }
       plug.ActivateDefaultBuses();
       Vst::SpeakerArrangement stereoIn = Vst::SpeakerArr::kStereo, stereoOut = Vst::SpeakerArr::kStereo;

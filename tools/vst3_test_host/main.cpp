@@ -3,8 +3,12 @@
 //   vst3_test_host check  <bundle.vst3> [--verbose]
 //   vst3_test_host editor <bundle.vst3> [--out editor.png] [--background bkg.png] [--verbose]
 //   vst3_test_host render <bundle.vst3> [--in in.wav] [--out out.wav]
-//                  [--set "Name=value"]... [--double] [--block 512]
+//                  [--set "Name=value"]... [--double] [--restore] [--block 512]
 //                  [--compare reference.wav] [--tolerance 1e-6]
+//
+// "render" sends the settings in the first block's parameter queues; with
+// --restore they come in a saved state restored before the processing
+// set-up, as when a host opens a project.
 //
 // The Windows build loads the module from the bundle folder
 // (<bundle.vst3>/Contents/x86_64-win/<bundle.vst3>) and fails on a bare
@@ -29,7 +33,7 @@ int Usage(const std::string& problem = "") {
                "usage: vst3_test_host check <bundle> [--verbose]\n"
                "       vst3_test_host editor <bundle> [--out f.png] [--background bkg.png] [--verbose]\n"
                "       vst3_test_host render <bundle> [--in f.wav] [--out f.wav] [--set \"Name=value\"]...\n"
-               "                      [--double] [--block n] [--compare f.wav] [--tolerance t]\n");
+               "                      [--double] [--restore] [--block n] [--compare f.wav] [--tolerance t]\n");
   return 2;
 }
 
@@ -66,11 +70,11 @@ int main(int argc, char** argv) {
 
   vo::vst3host::RenderOptions options;
   std::string problem;
-  const auto takeDouble = [&options](const std::string& option) {
-    if (option != "--double") return false;
-    options.doubles = true;
-    return true;
+  const auto takeSwitch = [&options](const std::string& option) {
+    bool* flag = option == "--double" ? &options.doubles : option == "--restore" ? &options.restore : nullptr;
+    if (flag) *flag = true;
+    return flag != nullptr;
   };
-  if (!vo::ParseRenderOptions(argc, argv, 3, &options, &problem, takeDouble)) return Usage(problem);
+  if (!vo::ParseRenderOptions(argc, argv, 3, &options, &problem, takeSwitch)) return Usage(problem);
   return vo::vst3host::RunRender(module, options);
 }

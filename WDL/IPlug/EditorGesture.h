@@ -5,10 +5,13 @@
 // its mouse press began (drag steps, a menu choice or a wheel notch within
 // the press), or a gesture of its own around a value that comes without a
 // press of its parameter (a double click, a wheel notch, a text-entry
-// commit). The editor sends an end only for the begin it sent, and ends a
-// press's gesture that its release will never end (the capture went to a
-// menu, the box or the window closed, a new press came). One press at a
-// time means at most one open press gesture.
+// commit). A wheel event that moves no value sends nothing at all
+// (IControl::StepByWheel): touchpads and smooth-scrolling wheels, whose
+// events are mostly less than a notch, and a wheel turned against the end
+// of a range make no gestures. The editor sends an end only for the begin
+// it sent, and ends a press's gesture that its release will never end (the
+// capture went to a menu, the box or the window closed, a new press came).
+// One press at a time means at most one open press gesture.
 //
 // Threads: the editor thread only; no allocation. SendValue takes the
 // plug-in mutex (inside IPlugBase::SetParameterFromGUI); nothing else locks.

@@ -60,20 +60,31 @@ void IControl::SetDisabled(bool disable) {
 
 bool IControl::ContainsPoint(int x, int y) { return mTargetRect.Contains(x, y); }
 
+double IControl::Clamped(double v) const {
+  // A NaN fails both tests and takes the upper clamp.
+  if (v < mClampLo) return mClampLo;
+  if (!(v <= mClampHi)) return mClampHi;
+  return v;
+}
+
 void IControl::ClampValue() {
   double v = mValue.load(std::memory_order_relaxed);
   for (;;) {
-    // A NaN fails both tests and takes the upper clamp.
-    double clamped = v;
-    if (v < mClampLo) {
-      clamped = mClampLo;
-    } else if (!(v <= mClampHi)) {
-      clamped = mClampHi;
-    }
+    const double clamped = Clamped(v);
     // In range: nothing to write, so a concurrent write by another thread stands.
     if (clamped == v) return;
     if (mValue.compare_exchange_weak(v, clamped, std::memory_order_relaxed)) return;
   }
+}
+
+void IControl::StepByWheel(IMouseKeys* keys, int notches) {
+  if (notches == 0) return;
+  const bool fine = keys && (keys->C || keys->S);
+  const double current = GetValue();
+  const double stepped = Clamped(current + notches * (fine ? 0.001 : 0.01));
+  if (stepped == current) return;
+  SetValue(stepped);
+  MarkChanged(true);
 }
 
 void IControl::MarkChanged(bool toPlug) {

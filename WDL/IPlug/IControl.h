@@ -153,6 +153,15 @@ class IControl {
   // Stores the value into [lo, hi] only when it lies outside (compare and
   // swap, so a concurrent in-range write is never undone).
   void ClampValue();
+  // v within [lo, hi]; a NaN takes hi.
+  double Clamped(double v) const;
+  // The wheel's step for the controls that take it: notches x 0.01, or x
+  // 0.001 with ctrl or shift, clamped, then reported (MarkChanged(true)).
+  // An event that moves nothing (no whole notch, or the value already at
+  // the end it points to) reports nothing: a host in touch automation would
+  // write each such gesture over the automation it holds. Editor thread;
+  // a step takes the plug-in mutex (MarkChanged); no allocation.
+  void StepByWheel(IMouseKeys* keys, int notches);
   // The editor of the bound plug-in, or null.
   IGraphics* GetGUI() const;
 

@@ -47,9 +47,7 @@ void IFaderControl::HandleMouseDown(int x, int y, IMouseKeys* keys) {
 void IFaderControl::HandleMouseDrag(int x, int y, int dX, int dY, IMouseKeys* keys) { JumpToPointer(x, y); }
 
 void IFaderControl::HandleWheel(int x, int y, IMouseKeys* keys, int notches) {
-  const bool fine = keys && (keys->C || keys->S);
-  SetValue(GetValue() + notches * (fine ? 0.001 : 0.01));
-  MarkChanged(true);
+  StepByWheel(keys, notches);
 }
 
 void IFaderControl::JumpToPointer(int x, int y) {

@@ -19,7 +19,8 @@ class IFaderControl : public IControl {
   // Right button: text entry; otherwise JumpToPointer.
   void HandleMouseDown(int x, int y, IMouseKeys* keys) override;
   void HandleMouseDrag(int x, int y, int dX, int dY, IMouseKeys* keys) override;
-  // +0.01 per notch, 0.001 with ctrl or shift.
+  // +0.01 per notch, 0.001 with ctrl or shift (StepByWheel: an event that
+  // moves nothing reports nothing).
   void HandleWheel(int x, int y, IMouseKeys* keys, int notches) override;
   // Frame 1 of the handle strip at the handle rect.
   bool Render(IGraphics* graphics) override;

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "IGraphics.h"
 #include "StringBuffer.h"
@@ -137,11 +138,15 @@ class IGraphicsWin : public IGraphics {
   // its parameter's box may not hold, whatever path brought it, is undone:
   // the last accepted text and the selection before the change come back.
   void CheckTextEntryChange();
-  // WM_PASTE on a parameter's box: whether the clipboard's text may replace
-  // the selection.
-  bool TextEntryAcceptsPaste();
+  // Text pasted into a parameter's box (the clipboard's on WM_PASTE, or
+  // EM_REPLACESEL's) loses the line breaks that end it
+  // (TextEntryPastedText) and is checked against the selection it replaces.
+  // Answers whether the message may go on to the box as it is; otherwise
+  // the paste was refused whole, or its text without the line breaks
+  // (canUndo as EM_REPLACESEL's) has replaced the selection already.
+  bool PassTextEntryPaste(HWND box, std::string_view pasted, WPARAM canUndo);
   // Whether inserted may replace the open box's selection.
-  bool TextEntryAcceptsInsertion(const char* inserted);
+  bool TextEntryAcceptsInsertion(std::string_view inserted);
   // Destroys the box and its font and forgets them; the edit state returns
   // to idle.
   void CloseTextEntry();

@@ -1,7 +1,7 @@
 // The text-entry box: an EDIT child over the control, subclassed so that
 // Return commits, Escape cancels and a parameter box accepts only what a
-// number of its kind can hold, typed or pasted. The redraw timer applies and
-// closes it.
+// number of its kind can hold, typed or pasted (a paste less the line breaks
+// it ends with). The redraw timer applies and closes it.
 
 #include "IControl.h"
 #include "StringBuffer.h"
@@ -135,14 +135,20 @@ void IGraphicsWin::CheckTextEntryChange() {
   mCheckingEdit = false;
 }
 
-bool IGraphicsWin::TextEntryAcceptsPaste() {
-  StringBuffer clipboard;
-  // Without text on the clipboard the box pastes nothing.
-  if (!ReadClipboardText(&clipboard)) return true;
-  return TextEntryAcceptsInsertion(clipboard.Get() ? clipboard.Get() : "");
+bool IGraphicsWin::PassTextEntryPaste(HWND box, std::string_view pasted, WPARAM canUndo) {
+  const std::string_view kept = TextEntryPastedText(pasted);
+  if (!TextEntryAcceptsInsertion(kept)) return false;
+  if (kept.size() == pasted.size()) return true;
+  // Nothing but line breaks: nothing to paste.
+  if (kept.empty()) return false;
+  // The EDIT would paste the line breaks too: the rest goes in through its
+  // own procedure, as its paste would, with the change reports after it.
+  const std::string text(kept);
+  CallWindowProcA(mPreviousEditProcedure, box, EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(text.c_str()));
+  return false;
 }
 
-bool IGraphicsWin::TextEntryAcceptsInsertion(const char* inserted) {
+bool IGraphicsWin::TextEntryAcceptsInsertion(std::string_view inserted) {
   DWORD start = 0, end = 0;
   CallWindowProcA(mPreviousEditProcedure, mEditBox, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                   reinterpret_cast<LPARAM>(&end));
@@ -215,11 +221,17 @@ LRESULT IGraphicsWin::DispatchEditMessage(HWND box, UINT message, WPARAM wParam,
       }
       break;
     case WM_PASTE:
-      if (mEditParam && !TextEntryAcceptsPaste()) return 0;
+      if (mEditParam) {
+        StringBuffer clipboard;
+        // Without text on the clipboard the box pastes nothing.
+        if (ReadClipboardText(&clipboard) && !PassTextEntryPaste(box, clipboard.Get() ? clipboard.Get() : "", TRUE))
+          return 0;
+      }
       break;
     case EM_REPLACESEL:
       // Checked whole before the EDIT would cut it to the limit.
-      if (mEditParam && !TextEntryAcceptsInsertion(lParam ? reinterpret_cast<const char*>(lParam) : "")) return 0;
+      if (mEditParam && !PassTextEntryPaste(box, lParam ? reinterpret_cast<const char*>(lParam) : "", wParam))
+        return 0;
       break;
     case WM_SETTEXT:
       // Text set from outside is checked as the change it makes (a

@@ -151,7 +151,9 @@ void IGraphics::MouseWheel(int x, int y, IMouseKeys* keys, int notches) {
   ScalePoint(&x, &y);
   IControl* control = mControls.Get(mMouseCapture >= 0 ? mMouseCapture : FindControl(x, y, false));
   // Within a press on the same parameter the notch joins its gesture;
-  // otherwise each wheel event is a gesture of its own.
+  // otherwise each wheel event that moves a value is a gesture of its own.
+  // Events of less than a notch arrive too (0 notches): the control steps
+  // nothing and sends nothing for them.
   if (control) control->HandleWheel(x, y, keys, notches);
 }
 

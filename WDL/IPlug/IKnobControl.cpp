@@ -27,9 +27,7 @@ void IKnobControl::HandleMouseDrag(int x, int y, int dX, int dY, IMouseKeys* key
 }
 
 void IKnobControl::HandleWheel(int x, int y, IMouseKeys* keys, int notches) {
-  const bool fine = keys && (keys->C || keys->S);
-  SetValue(GetValue() + notches * (fine ? 0.001 : 0.01));
-  MarkChanged(true);
+  StepByWheel(keys, notches);
 }
 
 IKnobMultiControl::IKnobMultiControl(IPlugBase* plug, int x, int y, int paramIdx, const IBitmapStrip* strip)

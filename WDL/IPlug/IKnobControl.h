@@ -16,7 +16,8 @@ class IKnobControl : public IControl {
                double gearing = kDefaultGearing);
 
   void HandleMouseDrag(int x, int y, int dX, int dY, IMouseKeys* keys) override;
-  // +0.01 per notch, 0.001 with ctrl or shift.
+  // +0.01 per notch, 0.001 with ctrl or shift (StepByWheel: an event that
+  // moves nothing reports nothing).
   void HandleWheel(int x, int y, IMouseKeys* keys, int notches) override;
 
  protected:

@@ -35,6 +35,11 @@ bool TextEntryAcceptsCharacter(int kind, unsigned character) {
   }
 }
 
+std::string_view TextEntryPastedText(std::string_view pasted) {
+  while (!pasted.empty() && (pasted.back() == '\r' || pasted.back() == '\n')) pasted.remove_suffix(1);
+  return pasted;
+}
+
 bool TextEntryAcceptsReplacement(int kind, int maxLength, std::size_t length, std::size_t removed,
                                  std::string_view inserted) {
   removed = std::min(removed, length);

@@ -23,6 +23,12 @@ bool TextEntryCharacterInSet(int kind, unsigned character);
 // bring is checked as a change; everything else as TextEntryCharacterInSet.
 bool TextEntryAcceptsCharacter(int kind, unsigned character);
 
+// Pasted text without the line breaks that end it ("7.5\r\n" gives "7.5";
+// any run of CR and LF at the end goes): a cell copied from a spreadsheet or
+// a line copied from a text arrives with one, which a box for one value has
+// no use for. A line break anywhere else stays, for the check to refuse.
+std::string_view TextEntryPastedText(std::string_view pasted);
+
 // Whether replacing `removed` of the `length` characters in a box with
 // `inserted` is allowed: every inserted character is in the kind's set, and
 // the result fits maxLength (0 or less: no limit). A change that does not

@@ -96,10 +96,27 @@ TEST_F(EditGestures, EachWheelEventIsAGestureOfItsOwn) {
   view->MouseWheel(120, 120, &left, -1);
   view->MouseWheel(120, 120, &leftCtrl, 1);
   EXPECT_EQ("b0 v0=0.52 e0 b0 v0=0.53 e0 b0 v0=0.52 e0 b0 v0=0.521 e0", HostCalls());
-  // At the top the value stays clamped, and is still sent in a gesture.
-  knob->SetValue(1.0);
+  // Three notches from 0.99 stop at the top: one gesture of the clamped value.
+  knob->SetValue(0.99);
   view->MouseWheel(120, 120, &left, 3);
   EXPECT_EQ("b0 v0=1 e0", HostCalls());
+
+  // Events of less than a notch (three of a touchpad's) and a notch against
+  // the end of the range move nothing, on a knob and a fader: nothing
+  // reaches the host or the plug-in.
+  const IBitmapStrip handle(nullptr, 20, 20, 1);
+  auto* fader = new IFaderControl(plug, 300, 100, 100, kWidth, &handle);
+  Attach(fader);
+  fader->SetValue(0.0);
+  plug->changes.clear();
+  for (int x : {120, 120, 120, 310, 310, 310}) view->MouseWheel(x, 150, &left, 0);
+  view->MouseWheel(120, 150, &left, 1);  // the knob at 1
+  view->MouseWheel(310, 150, &left, -1);  // the fader at 0
+  EXPECT_EQ("", HostCalls());
+  EXPECT_TRUE(plug->changes.empty());
+  knob->SetValue(0.5);
+  view->MouseWheel(120, 150, &left, 1);
+  EXPECT_EQ("b0 v0=0.51 e0", HostCalls());
 }
 
 // A drag, a wheel notch and a menu choice within a press join its gesture;
@@ -111,6 +128,7 @@ TEST_F(EditGestures, ValuesWithinAPressJoinItsGesture) {
   Attach(level);
   view->MouseDown(120, 120, &left);
   view->MouseDrag(120, 104, &left);  // 16 up: +16 / 64 / 4
+  view->MouseWheel(300, 300, &left, 0);
   view->MouseWheel(300, 300, &left, 1);
   view->ApplyTextEntry(level, plug->GetParam(kLevel), "6");
   view->MouseUp(120, 104, &left);

@@ -58,6 +58,11 @@ TEST(WinTextEntryFilter, ChangesAreJudgedByWhatTheyInsert) {
   EXPECT_FALSE(TextEntryAcceptsChange(kDouble, 7, "-inf", "-inff"));
 }
 
+TEST(WinTextEntryFilter, APasteLosesOnlyTheLineBreaksThatEndIt) {
+  for (const char* pasted : {"7.5\r\n", "7.5\n", "7.5\r", "7.5\r\n\r\n"}) EXPECT_EQ(TextEntryPastedText(pasted), "7.5");
+  EXPECT_EQ(TextEntryPastedText("\r\n7.5\r\nx"), "\r\n7.5\r\nx");
+}
+
 TEST(WinTextEntryFilter, TheEditingCommandsPassAsTypedCharacters) {
   for (unsigned command : {0x03u, 0x16u, 0x18u, 0x1Au}) {
     EXPECT_TRUE(TextEntryAcceptsCharacter(kDouble, command)) << command;
@@ -144,17 +149,21 @@ class TextEntryPasteTest : public EditorWinTest {
 TEST_F(TextEntryPasteTest, RefusedTextReachesTheBoxByNoPasteAndAcceptedTextByEvery) {
   OpenEditor();
   for (const PastePath& path : kPastePaths) {
-    for (const char* refused : {"abc", " 30", "1e2", "12345678"}) {
+    // What a paste leaves in an empty box; a line break that ends it (a
+    // copied spreadsheet cell has one) is dropped.
+    const char* const pastes[][2] = {{"abc", ""}, {" 30", ""}, {"1e2", ""}, {"12345678", ""}, {"7.5\r\nx", ""},
+                                     {"7.5", "7.5"}};
+    for (const auto& paste : pastes) {
       HWND box = OpenBox();
       ASSERT_NE(box, nullptr);
-      SetClipboard(Window(), refused);
+      SetClipboard(Window(), paste[0]);
       path.paste(box);
-      EXPECT_EQ(BoxText(box), "") << path.what << " \"" << refused << "\"";
+      EXPECT_EQ(BoxText(box), paste[1]) << path.what << " \"" << paste[0] << "\"";
       CancelBox();
     }
     HWND box = OpenBox();
     ASSERT_NE(box, nullptr);
-    SetClipboard(Window(), "7.5");
+    SetClipboard(Window(), "7.5\r\n");
     path.paste(box);
     EXPECT_EQ(BoxText(box), "7.5") << path.what;
     SendMessageA(box, WM_KEYDOWN, VK_RETURN, 0);
@@ -181,6 +190,9 @@ TEST_F(TextEntryPasteTest, APasteIsJudgedWithTheTextItWouldReplace) {
   SendMessageA(box, EM_SETSEL, 0, 2);
   SendMessageA(box, WM_PASTE, 0, 0);
   EXPECT_EQ(BoxText(box), "9934599");
+  SendMessageA(box, EM_SETSEL, 0, -1);
+  SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("7.5\r\n"));
+  EXPECT_EQ(BoxText(box), "7.5");
 }
 
 // Whatever other path changes the text, the box returns to the last text it

@@ -1,9 +1,10 @@
 // Edits a user makes on the plug-in's editor in an AAX host without
 // dragging: double clicks on the "Dry/Wet" knob and on the "Mode II"
 // switch (as the window procedure receives them and through the system's
-// input queue) and wheel notches on "Dry/Wet", with and without ctrl. The
-// host answers every value request, as a host following its requests does,
-// and its ledger must hold each request inside a touch of its parameter.
+// input queue) and wheel events on "Dry/Wet" (notches with and without
+// ctrl, and events that move nothing). The host answers every value
+// request, as a host following its requests does, and its ledger must hold
+// each request inside a touch of its parameter.
 
 #include "HostDesktop.h"
 #include "PluginEditorFixture.h"
@@ -93,6 +94,17 @@ TEST_F(PluginEditorEdits, EachWheelNotchIsAGestureOfItsOwn) {
   vo::WheelWindow(child, kKnobX, kKnobY, 2);
   EXPECT_EQ(Change(kDryWet, "0.51") + " " + Change(kDryWet, "0.52"), Edit());
   EXPECT_NEAR(0.52, effect->Read(kDryWet), 1e-9);
+  EXPECT_EQ(0, gui->Unbind());
+}
+
+// A wheel event that moves nothing sends nothing: less than a notch (30
+// units, as touchpads send), or a notch up at the top of the range.
+TEST_F(PluginEditorEdits, AWheelThatMovesNothingSendsNothing) {
+  vo::WheelWindowBy(child, kKnobX, kKnobY, 30, 3);
+  EXPECT_EQ("", Edit());
+  ASSERT_EQ(0, effect->Apply(kDryWet, 1.0));
+  vo::WheelWindow(child, kKnobX, kKnobY, 1);
+  EXPECT_EQ("", Edit());
   EXPECT_EQ(0, gui->Unbind());
 }
 

@@ -102,16 +102,19 @@ std::vector<PastePath> PastePaths() {
 }
 
 // Refused text pasted into an empty "Dry/Wet" box by every path leaves it
-// empty; "30" shows, and Return sets 30 %.
+// empty; "30" shows, a paste's closing line break is dropped, and Return
+// sets 30 %.
 TEST_F(PluginEditorHostInput, PastedTextPassesTheBoxsFilter) {
+  const char* const pastes[][2] = {{"abc", ""}, {" 30", ""}, {"1e2", ""}, {"7.5\r\nx", ""}, {"30", "30"},
+                                   {"7.5\r\n", "7.5"}};
   for (const PastePath& path : PastePaths()) {
-    for (const char* text : {"abc", " 30", "1e2", "30"}) {
+    for (const auto& paste : pastes) {
       void* box = OpenEmptyBox();
       ASSERT_NE(nullptr, box) << path.what;
-      ASSERT_TRUE(vo::SetClipboardText(text));
+      ASSERT_TRUE(vo::SetClipboardText(paste[0]));
       path.paste(box);
       vo::PumpMessages(200);
-      EXPECT_EQ(std::string(text) == "30" ? "30" : "", vo::WindowText(box)) << path.what << " \"" << text << "\"";
+      EXPECT_EQ(paste[1], vo::WindowText(box)) << path.what << " \"" << paste[0] << "\"";
       vo::PostKey(kEscapeKey);
       vo::PumpMessages(150);
     }

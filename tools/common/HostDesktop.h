@@ -48,5 +48,8 @@ bool InputDoubleClick(void* window, int x, int y);
 // Wheel notches at (x, y) in the window's client pixels, one message per
 // notch (positive: away from the user), with ctrl held or not.
 void WheelWindow(void* window, int x, int y, int notches, bool ctrl = false);
+// `messages` wheel messages of `delta` units each at (x, y): a notch is 120,
+// touchpads and smooth-scrolling wheels send less.
+void WheelWindowBy(void* window, int x, int y, int delta, int messages);
 
 }  // namespace vo

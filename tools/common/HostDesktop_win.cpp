@@ -26,6 +26,17 @@ INPUT KeyInput(int virtualKey, bool up) {
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
   return input;
 }
+
+void SendWheel(void* window, int x, int y, int delta, int messages, bool ctrl) {
+  HWND target = static_cast<HWND>(window);
+  // The wheel message carries the point in screen pixels.
+  POINT point = {x, y};
+  ClientToScreen(target, &point);
+  const WPARAM keys = ctrl ? MK_CONTROL : 0;
+  for (int i = 0; i < messages; ++i)
+    SendMessageA(target, WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<WORD>(static_cast<SHORT>(delta))),
+                 MAKELPARAM(point.x, point.y));
+}
 }  // namespace
 
 void PressAndDragWindow(void* window, int x, int y, int toX, int toY) {
@@ -101,15 +112,11 @@ bool InputDoubleClick(void* window, int x, int y) {
 }
 
 void WheelWindow(void* window, int x, int y, int notches, bool ctrl) {
-  HWND target = static_cast<HWND>(window);
-  // The wheel message carries the point in screen pixels.
-  POINT point = {x, y};
-  ClientToScreen(target, &point);
-  const int delta = notches < 0 ? -WHEEL_DELTA : WHEEL_DELTA;
-  const WPARAM keys = ctrl ? MK_CONTROL : 0;
-  for (int i = 0; i < (notches < 0 ? -notches : notches); ++i)
-    SendMessageA(target, WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<WORD>(static_cast<SHORT>(delta))),
-                 MAKELPARAM(point.x, point.y));
+  SendWheel(window, x, y, notches < 0 ? -WHEEL_DELTA : WHEEL_DELTA, notches < 0 ? -notches : notches, ctrl);
+}
+
+void WheelWindowBy(void* window, int x, int y, int delta, int messages) {
+  SendWheel(window, x, y, delta, messages, false);
 }
 
 }  // namespace vo

@@ -25,6 +25,7 @@ bool CaptureWindowPng(void*, const std::string&) { return false; }
 void DoubleClickWindow(void*, int, int) {}
 bool InputDoubleClick(void*, int, int) { return false; }
 void WheelWindow(void*, int, int, int, bool) {}
+void WheelWindowBy(void*, int, int, int, int) {}
 
 void PressAndDragWindow(void*, int, int, int, int) {}
 void TakeMouseCapture(void*) {}

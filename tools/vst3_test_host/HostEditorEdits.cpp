@@ -97,10 +97,14 @@ void CheckEditsWithoutDrag(Checker& c, HostedPlugin& plug, HostComponentHandler&
         switchCalls, [&] { return queued && value(kModeII) == modeII && CaptureWindow() == nullptr; },
         "the system takes the input; \"Mode II\" steps twice, back to where it was; no capture left");
 
-  // Each notch is a gesture of its own.
-  check("two wheel notches on \"Dry/Wet\"", [&] { WheelWindow(child, kKnobX, kKnobY, 2); },
-        Gesture(kDryWet, "0.51") + " " + Gesture(kDryWet, "0.52"), [&] { return Near(value(kDryWet), 0.52); },
-        "\"Dry/Wet\" is 52 %");
+  // Less than a notch (30 units, as touchpads send) moves nothing and sends
+  // nothing; each notch is a gesture of its own.
+  check("three wheel events of 30 units on \"Dry/Wet\"", [&] { WheelWindowBy(child, kKnobX, kKnobY, 30, 3); }, "",
+        [&] { return Near(value(kDryWet), 0.5); }, "\"Dry/Wet\" stays at 50 %");
+  check("a wheel notch on \"Dry/Wet\" at 50 %", [&] { WheelWindow(child, kKnobX, kKnobY, 1); },
+        Gesture(kDryWet, "0.51"), [&] { return Near(value(kDryWet), 0.51); }, "\"Dry/Wet\" is 51 %");
+  check("another wheel notch on \"Dry/Wet\"", [&] { WheelWindow(child, kKnobX, kKnobY, 1); },
+        Gesture(kDryWet, "0.52"), [&] { return Near(value(kDryWet), 0.52); }, "\"Dry/Wet\" is 52 %");
   check("a double click on the \"Dry/Wet\" knob at 52 %", [&] { DoubleClickWindow(child, kKnobX, kKnobY); },
         Gesture(kDryWet, "0.52") + " " + Gesture(kDryWet, "0.5"), [&] { return Near(value(kDryWet), 0.5); },
         "\"Dry/Wet\" is back at 50 %");
@@ -109,6 +113,11 @@ void CheckEditsWithoutDrag(Checker& c, HostedPlugin& plug, HostComponentHandler&
   check("two wheel notches with ctrl on \"Dry/Wet\"", [&] { WheelWindow(child, kKnobX, kKnobY, 2, true); },
         Gesture(kDryWet, "0.501") + " " + Gesture(kDryWet, "0.502"), [&] { return Near(value(kDryWet), 0.5); },
         "\"Dry/Wet\" reads 50 % in whole percents");
+  // Sixty notches in one event stop at the top, where a notch up sends nothing.
+  check("a wheel event of 60 notches on \"Dry/Wet\"", [&] { WheelWindowBy(child, kKnobX, kKnobY, 60 * 120, 1); },
+        Gesture(kDryWet, "1"), [&] { return Near(value(kDryWet), 1.0); }, "\"Dry/Wet\" is 100 %");
+  check("a wheel notch on \"Dry/Wet\" at 100 %", [&] { WheelWindow(child, kKnobX, kKnobY, 1); }, "",
+        [&] { return Near(value(kDryWet), 1.0); }, "\"Dry/Wet\" stays at 100 %");
 }
 
 }  // namespace vst3host

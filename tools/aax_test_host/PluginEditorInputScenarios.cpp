@@ -21,8 +21,8 @@ namespace {
 
 using testing::IsEmpty;
 
-// Virtual keys: Return, Escape, Backspace, control, shift, Insert.
-constexpr int kReturnKey = 0x0D, kEscapeKey = 0x1B, kBackKey = 0x08;
+// Virtual keys: Return, control, shift, Insert.
+constexpr int kReturnKey = 0x0D;
 constexpr int kControlKey = 0x11, kShiftKey = 0x10, kInsertKey = 0x2D;
 
 class PluginEditorHostInput : public PluginEditorHost {
@@ -47,16 +47,7 @@ protected:
   }
 
   // A box opened on the "Dry/Wet" value text and emptied; null when none.
-  void* OpenEmptyBox() {
-    vo::PostPress(child, 337, 328);
-    vo::PostRelease(child, 337, 328);
-    vo::PumpMessages(60);
-    void* box = vo::FocusWindow();
-    if (box == child) return nullptr;
-    vo::PostKey(kBackKey);
-    vo::PumpMessages(60);
-    return vo::WindowText(box).empty() ? box : nullptr;
-  }
+  void* OpenEmptyBox() { return vo::OpenEmptiedTextBox(child, 337, 328); }
 
   void* child = nullptr;
 };
@@ -115,8 +106,7 @@ TEST_F(PluginEditorHostInput, PastedTextPassesTheBoxsFilter) {
       path.paste(box);
       vo::PumpMessages(200);
       EXPECT_EQ(paste[1], vo::WindowText(box)) << path.what << " \"" << paste[0] << "\"";
-      vo::PostKey(kEscapeKey);
-      vo::PumpMessages(150);
+      vo::CancelTextBox(box);
     }
   }
   effect->AnswerRequests();

@@ -10,6 +10,7 @@
 // Threads: the caller's (the host's user-interface thread).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,9 @@ bool FindsChildWindows();
 // size go to the optional outputs.
 void* FirstChildWindow(void* parent, std::string* className = nullptr, int* width = nullptr,
                        int* height = nullptr);
-// Number of child windows of parent.
+// Number of child windows of parent; a window's parent (null when none).
 int ChildWindowCount(void* parent);
+void* ParentWindow(void* window);
 
 // A press and release of the left (or right) button at (x, y) in the
 // window's client pixels, sent as the system sends them.
@@ -62,6 +64,11 @@ void ClickWindow(void* window, int x, int y, bool right = false);
 // Runs the thread's message loop for about milliseconds (timers fire,
 // windows paint).
 void PumpMessages(int milliseconds);
+// Runs the message loop until done() answers true, for at most
+// timeoutMilliseconds; answers whether it did. Waiting for what the test
+// looks for, rather than for a fixed time, keeps a loaded machine from
+// failing a test that is merely slow.
+bool PumpMessagesUntil(const std::function<bool()>& done, int timeoutMilliseconds);
 
 // Input as the system queues it for a user: a press or a release of the
 // left (or right) button at (x, y) in the window's client pixels, posted
@@ -78,6 +85,13 @@ void PostKey(int virtualKey);
 void* FocusWindow();
 void* CaptureWindow();
 std::string WindowText(void* window);
+// A press and release at (x, y) of the window, which opens an editor's text
+// box there, then Backspace in it: the emptied box, or null when no box
+// took the focus or it did not become empty (within two seconds each).
+void* OpenEmptiedTextBox(void* window, int x, int y);
+// Escape in the box, then the message loop until the box has given up the
+// focus (at most two seconds); answers whether it did.
+bool CancelTextBox(void* box);
 
 // A window's client area as painted: top-down rows of 0x00RRGGBB.
 struct WindowPixels {

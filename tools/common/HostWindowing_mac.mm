@@ -55,6 +55,8 @@ void* FirstChildWindow(void* parent, std::string* className, int* width, int* he
 
 int ChildWindowCount(void* parent) { return parent ? static_cast<int>([[View(parent) subviews] count]) : 0; }
 
+void* ParentWindow(void* window) { return window ? [View(window) superview] : nullptr; }
+
 void PumpMessages(int milliseconds) {
   NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
   [[NSRunLoop currentRunLoop] runUntilDate:[NSDate dateWithTimeIntervalSinceNow:milliseconds / 1000.0]];

@@ -26,6 +26,8 @@ void* FirstChildWindow(void*, std::string* className, int* width, int* height) {
 
 int ChildWindowCount(void*) { return 0; }
 
+void* ParentWindow(void*) { return nullptr; }
+
 void PumpMessages(int) {}
 
 }  // namespace vo

@@ -112,6 +112,8 @@ void PostText(const std::string& text) {
 
 void* FocusWindow() { return GetFocus(); }
 
+void* ParentWindow(void* window) { return window ? GetParent(static_cast<HWND>(window)) : nullptr; }
+
 void* CaptureWindow() { return GetCapture(); }
 
 std::string WindowText(void* window) {

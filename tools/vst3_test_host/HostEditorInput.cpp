@@ -16,8 +16,8 @@ namespace vst3host {
 namespace {
 
 constexpr Vst::ParamID kDryWet = 3;
-// Virtual keys: Return, Escape, Backspace, control, shift, Insert.
-constexpr int kReturnKey = 0x0D, kEscapeKey = 0x1B, kBackKey = 0x08;
+// Virtual keys: Return, control, shift, Insert.
+constexpr int kReturnKey = 0x0D;
 constexpr int kControlKey = 0x11, kShiftKey = 0x10, kInsertKey = 0x2D;
 
 bool AllFor(const HostComponentHandler& handler, Vst::ParamID id) {
@@ -65,16 +65,7 @@ void CheckContextMenuPosition(Checker& c, HostComponentHandler& handler, void* c
 void CheckPastedText(Checker& c, HostedPlugin& plug, HostComponentHandler& handler, void* child) {
   Vst::IEditController* controller = plug.Controller();
   // A box opened on the value text, emptied.
-  auto openEmptyBox = [&]() -> void* {
-    PostPress(child, 337, 328);
-    PostRelease(child, 337, 328);
-    PumpMessages(60);
-    void* box = FocusWindow();
-    if (box == child) return nullptr;
-    PostKey(kBackKey);
-    PumpMessages(60);
-    return WindowText(box).empty() ? box : nullptr;
-  };
+  auto openEmptyBox = [&]() { return OpenEmptiedTextBox(child, 337, 328); };
   struct Path {
     const char* what;
     std::function<void(void* box)> paste;
@@ -96,8 +87,7 @@ void CheckPastedText(Checker& c, HostedPlugin& plug, HostComponentHandler& handl
       const std::string shown = WindowText(box);
       c.Expect(shown.empty(), std::string("pasting \"") + refused + "\" by " + path.what +
                                   " leaves the box empty (shows \"" + shown + "\")");
-      PostKey(kEscapeKey);
-      PumpMessages(150);
+      CancelTextBox(box);
     }
   }
   const double before = controller->getParamNormalized(kDryWet);
@@ -110,8 +100,7 @@ void CheckPastedText(Checker& c, HostedPlugin& plug, HostComponentHandler& handl
     PumpMessages(200);
     const std::string shown = WindowText(box);
     c.Expect(shown == "30", std::string("pasting \"30\" by ") + path.what + " shows \"30\" (shows \"" + shown + "\")");
-    PostKey(kEscapeKey);
-    PumpMessages(150);
+    CancelTextBox(box);
   }
   c.Expect(controller->getParamNormalized(kDryWet) == before, "cancelled boxes leave \"Dry/Wet\" as it was");
 

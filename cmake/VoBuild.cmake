@@ -32,6 +32,18 @@ if(VO_WINDOWS)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 endif()
 
+# A module shows its host the entry points and nothing else: every target
+# is compiled with hidden symbols and hidden inline functions, and each entry
+# point is marked exported where it is declared (AAX_EXPORT,
+# SMTG_EXPORT_SYMBOL). On macOS this keeps the loader from binding one
+# plug-in's classes (weak type information, inline functions) to another's of
+# the same name. The few shared libraries that other images link against
+# turn it back to default for themselves.
+set(CMAKE_C_VISIBILITY_PRESET hidden)
+set(CMAKE_CXX_VISIBILITY_PRESET hidden)
+set(CMAKE_OBJCXX_VISIBILITY_PRESET hidden)
+set(CMAKE_VISIBILITY_INLINES_HIDDEN ON)
+
 if(VO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
@@ -49,6 +61,13 @@ if(VO_FUZZ)
                       -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# A shared library that other images link against (the stand-in frameworks
+# of the macOS form): its symbols keep default visibility.
+function(vo_exported_library target)
+  set_target_properties(${target} PROPERTIES C_VISIBILITY_PRESET default CXX_VISIBILITY_PRESET default
+                        OBJCXX_VISIBILITY_PRESET default VISIBILITY_INLINES_HIDDEN OFF)
+endfunction()
 
 function(vo_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)

@@ -35,13 +35,14 @@ if(VO_LIBPNG_SOURCE_DIR)
     endif()
   endif()
 else()
-  # libpng's 1.6.39 source release as Debian's archive keeps it; the
-  # download is refused unless its SHA-256 matches.
+  # libpng 1.6.39 as libpng's own repository serves it for its release tag
+  # (the repository has moved to pnggroup/libpng; this address forwards
+  # there); the download is refused unless its SHA-256 matches.
   # Only unpacked (SOURCE_SUBDIR names no CMake project): it joins the build
   # below as a named folder does.
   include(FetchContent)
   FetchContent_Declare(vo_libpng
-    URL https://deb.debian.org/debian/pool/main/libp/libpng1.6/libpng1.6_1.6.39.orig.tar.gz
+    URL https://github.com/glennrp/libpng/archive/refs/tags/v1.6.39.tar.gz
     URL_HASH SHA256=a00e9d2f2f664186e4202db9299397f851aea71b36a35e74910b8820e380d441
     DOWNLOAD_EXTRACT_TIMESTAMP TRUE
     SOURCE_SUBDIR unpacked-only)
@@ -69,7 +70,16 @@ set(PNG_STATIC ON CACHE BOOL "" FORCE)
 set(PNG_TESTS OFF CACHE BOOL "" FORCE)
 set(PNG_EXECUTABLES OFF CACHE BOOL "" FORCE)
 set(SKIP_INSTALL_ALL ON CACHE BOOL "" FORCE)
-add_subdirectory(${vo_libpng_dir} ${CMAKE_BINARY_DIR}/libpng EXCLUDE_FROM_ALL)
+# libpng 1.6.39 asks for the policies of CMake 3.1, which CMake 4 refuses:
+# its configure gets those of 3.5, the oldest CMake 4 still accepts (the
+# remedy CMake documents; earlier versions ignore the variable). Either way
+# its static library honours the hidden visibility of this build (CMP0063,
+# newer than 3.1).
+block()
+  set(CMAKE_POLICY_VERSION_MINIMUM 3.5)
+  set(CMAKE_POLICY_DEFAULT_CMP0063 NEW)
+  add_subdirectory(${vo_libpng_dir} ${CMAKE_BINARY_DIR}/libpng EXCLUDE_FROM_ALL)
+endblock()
 target_compile_options(png_static PRIVATE -w)
 target_include_directories(vo_png INTERFACE ${vo_libpng_dir} ${CMAKE_BINARY_DIR}/libpng)
 target_link_libraries(vo_png INTERFACE png_static ${vo_zlib})

@@ -1,6 +1,9 @@
 # Configures the macOS build on Linux, to check what the Apple branch of the
 # build generates (tools/check-mac-build-commands.py). Configure only: there
-# is no macOS SDK here, so nothing it generates compiles or links.
+# is no macOS SDK here, so its build does not run.
+# tools/check-mac-bundle-compile.py takes its compile commands and compiles
+# the bundle's sources that need no Apple header for x86_64-apple-macos,
+# against libc++ with C headers of its own choosing.
 #
 #   cmake -S . -B build/darwin -G Ninja \
 #     -DCMAKE_TOOLCHAIN_FILE=cmake/darwin-configure-only.cmake \

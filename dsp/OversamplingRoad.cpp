@@ -1,5 +1,6 @@
 #include "OversamplingRoad.h"
 #include "OndelinoSaturation.h"
+#include "VectorExtensions.h"
 
 namespace Dsp
 {
@@ -8,23 +9,10 @@ namespace Dsp
 // Cascade_x86_sse.cpp
 bool StageStandsStill(const CascadeStage& s, double step);
 
-namespace
-{
-// __builtin_cpu_supports checks the system's support (XGETBV) as well; the
-// explicit initialisation makes it safe during static initialisation.
-bool DetectAvx()
-{
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx");
-}
-bool DetectAvx2()
-{
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2");
-}
-}
-bool gRoadUsesAvx = DetectAvx();
-bool gSaturationUsesAvx2 = DetectAvx2();
+// Our own CPUID and XGETBV reading (VectorExtensions_x86.cpp): it needs no
+// initialisation of its own, so it is safe during static initialisation.
+bool gRoadUsesAvx = DetectVectorExtensions().avx;
+bool gSaturationUsesAvx2 = DetectVectorExtensions().avx2;
 #else
 bool gRoadUsesAvx = false;
 bool gSaturationUsesAvx2 = false;

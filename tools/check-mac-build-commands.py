@@ -8,6 +8,8 @@ can be checked where no macOS SDK exists (cmake/darwin-configure-only.cmake).
   - it links the AppKit, CoreGraphics, CoreText, CoreFoundation and Carbon
     frameworks, libpng as a static archive, and no other library than the
     system's;
+  - the link hands the linker an exported-symbols list, so that only the
+    entry points leave the bundle;
   - no compile or link names GNUstep, a stand-in (a Linux stand-in for the
     frameworks, GNUstep or the editor's glyph source), or a path outside the
     source, build and SDK folders;
@@ -90,6 +92,28 @@ def option_values(arguments, option):
     return [arguments[i + 1] for i, a in enumerate(arguments[:-1]) if a == option]
 
 
+def linker_arguments(link):
+    """What a compiler driver's link hands on to the linker (-Wl,a,b and
+    -Xlinker a)."""
+    passed = []
+    index = 0
+    while index < len(link):
+        argument = link[index]
+        if argument.startswith("-Wl,"):
+            passed.extend(argument.split(",")[1:])
+        elif argument == "-Xlinker" and index + 1 < len(link):
+            index += 1
+            passed.append(link[index])
+        index += 1
+    return passed
+
+
+def exported_symbols_list(link):
+    """The exported-symbols list a link hands the linker, or None."""
+    files = option_values(linker_arguments(link), "-exported_symbols_list")
+    return files[0] if files else None
+
+
 class BuildCommands:
     """The compile, link and copy commands of one configuration."""
 
@@ -119,6 +143,9 @@ def check_link(commands, problems):
                         ("+".join(arches) if arches else "no architecture (no -arch)", ARCHITECTURE))
     if not any(a.startswith("-mmacosx-version-min=") for a in link):
         problems.append("the link states no deployment target (-mmacosx-version-min)")
+    if exported_symbols_list(link) is None:
+        problems.append("the link hands no exported-symbols list (-exported_symbols_list): "
+                        "the bundle would export every symbol")
     frameworks = option_values(link, "-framework")
     frameworks += [a.split(",")[-1] for a in link if a.startswith("-Wl,-framework,")]
     missing = [f for f in FRAMEWORKS if f not in frameworks]
@@ -252,8 +279,8 @@ def main():
         if problems:
             failed = True
         else:
-            print("%s: the bundle is linked for %s with %s, libpng static, %d images copied" % (
-                where, ARCHITECTURE, ", ".join(FRAMEWORKS), images))
+            print("%s: the bundle is linked for %s with %s, libpng static, its exports listed, "
+                  "%d images copied" % (where, ARCHITECTURE, ", ".join(FRAMEWORKS), images))
     return 1 if failed else 0
 
 

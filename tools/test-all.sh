@@ -10,7 +10,9 @@
 #              editor's Cocoa view on GNUstep, under a virtual display)
 #   darwin     the macOS build for a Mac, configured only (no macOS SDK here;
 #              darwin-multi with a multi-configuration generator): the
-#              commands that would make its bundle are checked
+#              commands that would make its bundle are checked, and the
+#              bundle's sources are compiled for Apple against libc++ and
+#              their objects checked
 #   release    Linux g++ optimised: benchmarks (a short run) and the render tool
 #   windows    MinGW-w64 cross build, tests under Wine (with a virtual display)
 #   fuzz       clang libFuzzer targets (ASan + UBSan, libpng instrumented too),
@@ -42,9 +44,9 @@ ninja -C build/macform
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   xvfb-run -a ctest --test-dir build/macform -j "$jobs" --output-on-failure
 
-step "macOS build configured for a Mac (configure only), its bundle commands checked"
-# No macOS SDK exists here, so nothing is compiled: the Apple branch of the
-# build is configured as a fresh Mac would configure it (no GoogleTest, so the
+step "macOS build configured for a Mac, its bundle commands checked, its sources compiled for Apple"
+# No macOS SDK exists here, so nothing links: the Apple branch of the build
+# is configured as a fresh Mac would configure it (no GoogleTest, so the
 # tests are off; libpng from the sources setup fetched), in a single- and a
 # multi-configuration folder, and the commands that would make the bundle
 # are checked.
@@ -56,6 +58,10 @@ check_mac_configure() {  # generator folder
 }
 check_mac_configure Ninja darwin
 check_mac_configure "Ninja Multi-Config" darwin-multi
+# What needs no macOS SDK is compiled: every C and C++ source of the bundle
+# without an Apple header, for x86_64-apple-macos against libc++; the objects
+# must need nothing Apple's toolchain lacks and export only the entry points.
+python3 tools/check-mac-bundle-compile.py build/darwin --jobs "$jobs"
 
 step "release build (benchmarks, tools)"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVO_BENCHMARKS=ON -DVO_BUILD_TESTS=OFF >/dev/null

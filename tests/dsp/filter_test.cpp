@@ -27,8 +27,8 @@ struct Sse3Flag
   ~Sse3Flag() { CpuFeatures::SSE3 = saved; }
 };
 
-// Snapshot of everything a cascade holds, to compare bit for bit.
-std::vector<unsigned char> Snapshot(const Dsp::Cascade& c)
+// Every byte a cascade holds, to compare bit for bit.
+std::vector<unsigned char> CascadeBytes(const Dsp::Cascade& c)
 {
   std::vector<unsigned char> bytes;
   for (int i = 0; i < c.GetNumStages(); ++i)
@@ -214,9 +214,9 @@ TEST(ChebyIIDesign, SetupTwiceGivesTheSameDesignAndKeepsHistory)
   std::vector<double> x = Noise(64, 1);
   f.ProcessInterleavedGeneric(32, x.data());
   const double w1 = f.GetState(1, 2).w1;
-  const std::vector<unsigned char> before = Snapshot(f);
+  const std::vector<unsigned char> before = CascadeBytes(f);
   f.Setup(0.25, 9.0);
-  EXPECT_EQ(Snapshot(f), before);
+  EXPECT_EQ(CascadeBytes(f), before);
   EXPECT_EQ(f.GetState(1, 2).w1, w1);
 }
 
@@ -598,13 +598,13 @@ TEST(VectorPath, EmptyBlockChangesNothing)
     std::vector<double> x = Noise(2 * 20, 5);
     f.ProcessInterleaved(20, x.data()); // mid-ramp state on the vector path
     f.Setup(0.2, 20.0);                 // design differs from the current coefficients
-    const std::vector<unsigned char> before = Snapshot(f);
+    const std::vector<unsigned char> before = CascadeBytes(f);
     double guard[2] = {0.5, -0.5};
     f.ProcessInterleaved(0, guard);
     f.ProcessInterleavedVector(0, guard);
     f.ProcessInterleavedGeneric(0, guard);
     f.ProcessInterleaved(0, nullptr);
-    EXPECT_EQ(Snapshot(f), before);
+    EXPECT_EQ(CascadeBytes(f), before);
     EXPECT_EQ(guard[0], 0.5);
     EXPECT_EQ(guard[1], -0.5);
   }

@@ -22,7 +22,8 @@ COMPILE_PNG = ("/usr/bin/clang --target=arm64-apple-macos -I{sdk}/usr/include -I
 ARCHIVE = (": && /usr/bin/cmake -E rm -f lice/liblice.a && /usr/bin/llvm-ar qc lice/liblice.a"
            " lice/CMakeFiles/lice.dir/lice_png.cpp.o && /usr/bin/llvm-ranlib lice/liblice.a && :")
 LINK = (": && /usr/bin/clang++ --target=arm64-apple-macos -arch x86_64 -isysroot {sdk} -mmacosx-version-min=10.15"
-        " -bundle -Wl,-headerpad_max_install_names -o V.aaxplugin/Contents/MacOS/V lice/liblice.a"
+        " -bundle -Wl,-headerpad_max_install_names -Xlinker -exported_symbols_list -Xlinker {src}/V.exports"
+        " -o V.aaxplugin/Contents/MacOS/V lice/liblice.a"
         " -framework Carbon -framework CoreFoundation -framework CoreGraphics -framework CoreText"
         " -framework AppKit libpng/libpng16.a -lz && :")
 COPY = ("cd {build}/WDL && /usr/bin/cmake -E copy {src}/plugin/resources/img/{image}"
@@ -135,6 +136,13 @@ class BuildCommands(unittest.TestCase):
         self.assertEqual([], self.problems({"-framework Carbon": "-Wl,-framework,Carbon"}))
         self.assertEqual(["the link states no deployment target (-mmacosx-version-min)"],
                          self.problems({" -mmacosx-version-min=10.15 -bundle": " -bundle"}))
+
+    def test_no_exported_symbols_list(self):
+        self.assertEqual(["the link hands no exported-symbols list (-exported_symbols_list): "
+                          "the bundle would export every symbol"],
+                         self.problems({" -Xlinker -exported_symbols_list -Xlinker {src}/V.exports": ""}))
+        self.assertEqual([], self.problems({"-Xlinker -exported_symbols_list -Xlinker ":
+                                            "-Wl,-exported_symbols_list,"}))
 
     def test_the_executable_in_a_configuration_folder_or_misnamed(self):
         self.assertEqual(["the executable is linked to V.aaxplugin/Contents/MacOS/Release/V, not to "

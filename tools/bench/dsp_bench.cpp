@@ -14,6 +14,8 @@
 //                 per second of processing time
 #include "CpuFeatures.h"
 #include "Ondelino.h"
+#include "OndelinoSaturation.h"
+#include "OversamplingRoad.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,7 +97,14 @@ void BM_ProcessOversampled(benchmark::State& state)
     state.counters["cpu_ns_per_frame"] = cpuSeconds * 1e9 / frameCount;
     state.counters["rt_factor"] = (frameCount / 44100.0) / seconds;
   }
-  state.SetLabel(std::string(hiss ? "hiss on, " : "hiss off, ") + (CpuFeatures::SSE3 ? "vector path" : "generic path"));
+  // The paths the processor detection chose, so that runs on different
+  // machines (or builds) can be told apart.
+  std::string path = CpuFeatures::SSE3 ? "vector path" : "generic path";
+  if (Dsp::gRoadUsesAvx)
+    path += ", AVX road";
+  if (Dsp::gSaturationUsesAvx2)
+    path += ", AVX2 saturation";
+  state.SetLabel(std::string(hiss ? "hiss on, " : "hiss off, ") + path);
 }
 
 BENCHMARK(BM_ProcessOversampled)

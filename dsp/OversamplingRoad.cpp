@@ -11,8 +11,12 @@ bool StageStandsStill(const CascadeStage& s, double step);
 
 // Our own CPUID and XGETBV reading (VectorExtensions_x86.cpp): it needs no
 // initialisation of its own, so it is safe during static initialisation.
-bool gRoadUsesAvx = DetectVectorExtensions().avx;
-bool gSaturationUsesAvx2 = DetectVectorExtensions().avx2;
+namespace
+{
+const VectorExtensions kVectorExtensions = DetectVectorExtensions();
+}
+bool gRoadUsesAvx = kVectorExtensions.avx;
+bool gSaturationUsesAvx2 = kVectorExtensions.avx2;
 #else
 bool gRoadUsesAvx = false;
 bool gSaturationUsesAvx2 = false;

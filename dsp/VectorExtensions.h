@@ -19,6 +19,7 @@ struct CpuidRegisters
   uint32_t leaf1Ecx = 0; // CPUID leaf 1, ECX (0 when maxLeaf < 1)
   uint32_t leaf7Ebx = 0; // CPUID leaf 7, sub-leaf 0, EBX (0 when maxLeaf < 7)
   uint64_t xcr0 = 0;     // XGETBV with ECX 0 (0 unless leaf 1 reports OSXSAVE)
+  uint32_t leaf1Edx = 0; // CPUID leaf 1, EDX (0 when maxLeaf < 1): the older features
 };
 
 // Any thread; no allocation. An extension counts only when the processor has
@@ -27,6 +28,11 @@ struct CpuidRegisters
 // state (bits 1 and 2); AVX2 needs all that plus leaf 7's EBX bit 5.
 VectorExtensions VectorExtensionsFrom(const CpuidRegisters& r);
 
-// Any thread (the DSP library's static initialisation); no allocation. Reads
-// the registers above from this processor (x86 builds only).
+// Any thread; no allocation. The registers above as this processor answers
+// them (x86 builds only): the one place that reads CPUID and XGETBV, for
+// DetectCpuFeatures and DetectVectorExtensions alike.
+CpuidRegisters ReadCpuidRegisters();
+
+// Any thread (the DSP library's static initialisation); no allocation.
+// VectorExtensionsFrom (ReadCpuidRegisters ()) (x86 builds only).
 VectorExtensions DetectVectorExtensions();

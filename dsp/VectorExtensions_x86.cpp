@@ -31,7 +31,7 @@ VectorExtensions VectorExtensionsFrom(const CpuidRegisters& r)
   return found;
 }
 
-VectorExtensions DetectVectorExtensions()
+CpuidRegisters ReadCpuidRegisters()
 {
   CpuidRegisters r;
   unsigned int eax = 0, ebx = 0, ecx = 0, edx = 0;
@@ -41,6 +41,7 @@ VectorExtensions DetectVectorExtensions()
   {
     __cpuid(1, eax, ebx, ecx, edx);
     r.leaf1Ecx = ecx;
+    r.leaf1Edx = edx;
   }
   if (r.maxLeaf >= 7)
   {
@@ -49,5 +50,10 @@ VectorExtensions DetectVectorExtensions()
   }
   if (r.leaf1Ecx & kOsXsave)
     r.xcr0 = ReadXcr0();
-  return VectorExtensionsFrom(r);
+  return r;
+}
+
+VectorExtensions DetectVectorExtensions()
+{
+  return VectorExtensionsFrom(ReadCpuidRegisters());
 }

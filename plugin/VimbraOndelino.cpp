@@ -100,14 +100,19 @@ void VimbraOndelino::ResetProcessing() {
   AudioProcessor& processor = mChorus;
   const int rate = static_cast<int>(GetSampleRate());
   processor.SetSampleRate(rate);
-  processor.ResetState();
   // The oscillator and the delay lines' filters take a rate only when the
   // oversampling factor is set. A host that restores its state before it
   // announces the rate would otherwise leave them at the old one, so a new
-  // rate configures them as a change of "Oversample" does. A reset at the
-  // rate they already have (the AAX wrapper resets at every new block size)
-  // leaves the oscillator's smoothing untouched.
-  if (processor.GetConfiguredRate() != rate) processor.SetOversampling(processor.GetOversampling());
+  // rate configures them as a change of "Oversample" does; that designs the
+  // anti-alias filters afresh too, as the reset does (every stage is set
+  // whole by a design). A reset at the rate they already have (the AAX
+  // wrapper resets at every new block size) leaves the oscillator's smoothing
+  // untouched.
+  if (processor.GetConfiguredRate() != rate) {
+    processor.SetOversampling(processor.GetOversampling());
+  } else {
+    processor.ResetState();
+  }
 }
 
 void VimbraOndelino::UpdateMeterCoefficients(int nFrames) {
